@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tovaris {
+
+// Formats a number with a display pattern the way the classic BASIC Format function does:
+//   '#' digit or nothing, '0' digit or zero, ',' in the integer part groups thousands,
+//   '.' the decimal point (always shown when the pattern has one), '%' multiplies by 100,
+//   anything else before or after the placeholders is copied literally ("$ ", "%").
+// Rounding is half away from zero on the decimal digits of the value (15 significant digits,
+// as a double prints). A negative value gets a leading "-" unless the pattern writes its own
+// "-"; a value that rounds to zero shows no sign.
+std::string Format(double value, std::string_view pattern);
+
+// The same for an amount held in single precision: its decimal digits are the 7 significant
+// digits a single prints, so 1234.565f formats as the user typed it, not as its binary value.
+std::string FormatSingle(float value, std::string_view pattern);
+
+}  // namespace tovaris
