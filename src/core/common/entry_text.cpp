@@ -16,11 +16,15 @@ std::string RemoveChars(std::string_view text, std::string_view chars) {
     return out;
 }
 
-std::string RemoveCurrencyChars(std::string_view text) { return RemoveChars(text, ",$ %"); }
+std::string RemoveCurrencyChars(std::string_view text) {
+    return RemoveChars(text, ",$ %");
+}
 
 namespace {
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // Consumes digits from pos; returns how many were read.
 size_t SkipDigits(std::string_view text, size_t& pos) {

@@ -7,7 +7,9 @@
 namespace tovaris {
 namespace {
 
-bool IsPlaceholder(char c) { return c == '#' || c == '0'; }
+bool IsPlaceholder(char c) {
+    return c == '#' || c == '0';
+}
 
 struct Pattern {
     std::string prefix;
@@ -118,7 +120,8 @@ std::string FormatWithPrecision(double value, std::string_view patternText, int 
     Digits digits = RoundToDigits(std::fabs(value), significant, fractionDigits);
 
     size_t firstZero = pattern.integerPlaces.find('0');
-    size_t minInteger = firstZero == std::string::npos ? 0 : pattern.integerPlaces.size() - firstZero;
+    size_t minInteger =
+        firstZero == std::string::npos ? 0 : pattern.integerPlaces.size() - firstZero;
     std::string integer = digits.integer;
     if (integer.size() < minInteger) {
         integer.insert(0, minInteger - integer.size(), '0');
@@ -134,8 +137,8 @@ std::string FormatWithPrecision(double value, std::string_view patternText, int 
         fraction.pop_back();
     }
 
-    bool isZero = digits.integer.empty() &&
-                  digits.fraction.find_first_not_of('0') == std::string::npos;
+    bool isZero =
+        digits.integer.empty() && digits.fraction.find_first_not_of('0') == std::string::npos;
     std::string out;
     if (value < 0 && !isZero && !pattern.writesOwnMinus) {
         out += '-';

@@ -13,7 +13,7 @@ enum BoxAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
 // focus; the headless program and the tests answer from a script. The engine never shows
 // anything itself.
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
 
     // Modal message box; returns kAnswerOk, kAnswerYes or kAnswerNo.

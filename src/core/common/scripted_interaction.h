@@ -11,7 +11,7 @@ namespace tovaris {
 // An Interaction that records what the engine said and answers from a queue: used by the
 // headless program and the tests. Questions with no queued answer get the default answer.
 class ScriptedInteraction : public Interaction {
-public:
+  public:
     struct Message {
         std::string kind;  // "box", "notice", "ask"
         std::string title;
@@ -34,7 +34,7 @@ public:
     const std::vector<std::string>& focused() const { return focused_; }
     int beeps() const { return beeps_; }
 
-private:
+  private:
     int defaultAnswer_;
     std::deque<int> answers_;
     std::deque<std::optional<std::string>> inputs_;

@@ -10,8 +10,8 @@ TEST(RoundDollars, HalvesGoAwayFromZero) {
         double in;
         double out;
     };
-    const Case cases[] = {{2.5, 3}, {-2.5, -3}, {2.49, 2}, {-2.49, -2}, {0, 0}, {1234.5, 1235},
-                          {0.4999, 0}, {-0.5, -1}, {99999.5, 100000}};
+    const Case cases[] = {{2.5, 3},       {-2.5, -3},  {2.49, 2},  {-2.49, -2},      {0, 0},
+                          {1234.5, 1235}, {0.4999, 0}, {-0.5, -1}, {99999.5, 100000}};
     for (const Case& c : cases) {
         EXPECT_EQ(RoundDollars(c.in), c.out) << "RoundDollars(" << c.in << ")";
     }
