@@ -9,9 +9,8 @@ namespace tovaris::cli {
 // Exit codes of the headless program (documented in docs/cli.md).
 enum ExitCode : int {
     kExitOk = 0,
-    kExitStopped = 1,  // the read-in stopped at an entry error
-    kExitUsage = 2,    // unknown command or option
-    kExitFile = 3,     // case file missing or damaged
+    kExitStopped = 1,  // a message box stopped the command; the JSON is still printed
+    kExitUsage = 2,    // unknown command or option, bad value, unreadable case file
 };
 
 // Runs one command line (arguments without the program name); writes to out and err.
