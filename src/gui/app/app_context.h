@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "case/case_record.h"
+#include "common/display_scale.h"
+#include "common/interaction.h"
+#include "common/preference_store.h"
+
+namespace tovaris::gui {
+
+// What every screen shares: the one open case, the preferences, the way to talk to the user,
+// the display scales and the program's folder (help files, default data folder).
+struct AppContext {
+    CaseRecord& record;
+    PreferenceStore& preferences;
+    Interaction& interaction;
+    DisplayScale scale;
+    QString programFolder;
+    std::function<void()> requestQuit;  // asks the quit question
+};
+
+}  // namespace tovaris::gui

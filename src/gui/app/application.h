@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "app/app_context.h"
+
+namespace tovaris::gui {
+
+class CaseOptionActions;
+class ExpressEntryWindow;
+class FrameWindow;
+class SplashScreen;
+
+// Owns the open case and the screens, runs the start-up sequence and the quit command.
+class Application : public QObject {
+    Q_OBJECT
+  public:
+    Application(PreferenceStore& preferences, Interaction& interaction, QString programFolder);
+    ~Application() override;
+
+    // Start-up up to the splash screen's choices. False when the display cannot run the program.
+    bool Start(const DisplayMetrics& metrics);
+
+    void EnterCaseData();
+    void CheckForUpdate();
+    void ExitWithoutLoading();
+
+    // The quit question; on "Yes" every screen closes and the program ends.
+    void RequestQuit();
+    bool quitting() const { return quitting_; }
+
+    CaseRecord& record() { return record_; }
+    SplashScreen* splash() const { return splash_.get(); }
+    ExpressEntryWindow* express() const { return express_.get(); }
+    FrameWindow* frame() const { return frame_.get(); }
+
+  signals:
+    void finished();
+
+  private:
+    void ShowSplashForHalfASecond();
+    void CreateScreens();
+    void CheckFont();
+    void End();
+
+    CaseRecord record_;
+    AppContext context_;
+    std::unique_ptr<CaseOptionActions> options_;
+    std::unique_ptr<SplashScreen> splash_;
+    std::unique_ptr<ExpressEntryWindow> express_;
+    std::unique_ptr<FrameWindow> frame_;
+    bool quitting_ = false;
+};
+
+}  // namespace tovaris::gui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "common/preference_store.h"
+
+class QWidget;
+
+namespace tovaris::gui {
+
+// A colour stored the Windows way: a decimal number with red in the low byte.
+QColor ColorFromStored(const std::string& stored, QColor fallback);
+
+// The screen background: the program's own colour unless "ScreenDefault" asks for the system's.
+QColor ScreenBackColor(const PreferenceStore& preferences);
+
+// Display set-up of one screen: background and command button colours from the preferences, and
+// the window's designed size times the user's scale factor (fonts are scaled application-wide).
+void SetUpScreen(QWidget& screen, const PreferenceStore& preferences, double monAdj);
+
+// True when a top-level screen of that object name exists, compared without regard to case.
+bool IsFormLoaded(const QString& name);
+
+}  // namespace tovaris::gui
