@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace tovaris::maintenance {
+
+// The residential facts that set the Claimant's target share of combined income.
+struct CustodyFacts {
+    std::string_view CustodyType;  // "Cust", "NonCust", "Shared", "Split", "NoMinors"
+    int16_t NumMinors = 0;
+    int16_t ClaimChildrenSplit = 0;  // "Split": children living with each party
+    int16_t PayerChildrenSplit = 0;
+    float ClaimSharedTime = 0;  // "Shared": the Claimant's share of residential time, 0-1
+};
+
+// The share of the two parties' combined adjusted income the Claimant should end up with.
+double TargetShare(const CustodyFacts& custody);
+
+}  // namespace tovaris::maintenance
