@@ -2,31 +2,112 @@
 
 #include <ostream>
 
+#include "case/case_file.h"
+#include "case/express_read_in.h"
+#include "case/preferences.h"
+#include "case_snapshot.h"
+#include "cli_interaction.h"
+#include "cli_options.h"
+
 namespace tovaris::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tovaris-cli COMMAND [CASE.QCF] [OPTIONS]\n"
+    "Usage: tovaris-cli COMMAND CASE.QCF [OPTIONS]\n"
     "\n"
-    "Runs the Tovaris calculations on a saved case and prints the results as JSON.\n"
+    "Runs a Tovaris command on a saved case and prints the results as JSON.\n"
     "\n"
     "Commands:\n"
-    "  --help       show this text\n"
-    "  --version    show the program version\n";
+    "  childsupport   the Express Entry child support command\n"
+    "  maintenance    the Express Entry maintenance command\n"
+    "  validate       the Express Entry read-in alone\n"
+    "  --help, --version\n"
+    "\n"
+    "Options: --extrapolation Dont|Curve|Linear, --shared-method SumDays|SumDaysColorado|"
+    "SquaredDays,\n"
+    "  --split-method Arvey|DualWS, --other-family-method WholeMethod|IncomeMethod, --limits,\n"
+    "  --deviation, --maint-tax payer|payee, --apply-maint-to-cs yes|no, --order "
+    "MaintFirst|CSFirst,\n"
+    "  --self-support N, --claim-net N, --other-net N, --parent-column 1|2,\n"
+    "  --warnings continue|stop, --apply-deviation-answer yes|no, --old-table-answer yes|no,\n"
+    "  --table Current|Old, --pretty\n"
+    "See docs/cli.md for the output.\n";
+
+// The case as the program holds it at start-up with the command line's choices applied.
+void ApplyRequest(const Request& request, CaseRecord& record) {
+    record.options = request.options;
+    if (request.options.calculationOrder == CalculationOrder::CSFirst) {
+        SetCSFirst(record);
+    } else {
+        SetMaintFirst(record);
+    }
+    if (request.applyMaintToCS) {
+        record.options.applyMaintToCS = *request.applyMaintToCS;
+    }
+    record.globals.SelfSupportReserve = request.selfSupport;
+    record.fields.SetText("NeedLimit", SelfSupportText(request.selfSupport));
+}
+
+nlohmann::ordered_json StoppedJson(const ReadInResult& result) {
+    if (!result.stopped) {
+        return nullptr;
+    }
+    nlohmann::ordered_json field = nullptr;
+    if (!result.field.empty()) {
+        field = result.field;
+    }
+    return {{"title", result.title}, {"message", result.message}, {"field", field}};
+}
+
+int Print(std::ostream& out, const nlohmann::ordered_json& json, bool pretty) {
+    out << json.dump(pretty ? 2 : -1) << "\n";
+    return json["stopped"].is_null() ? kExitOk : kExitStopped;
+}
+
+int Refuse(std::ostream& err, const std::string& reason) {
+    err << "tovaris-cli: " << reason << "\n";
+    return kExitUsage;
+}
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
-        return args.empty() ? kExitUsage : kExitOk;
+        return kExitOk;
     }
-    if (args[0] == "--version") {
+    if (!args.empty() && args[0] == "--version") {
         out << "tovaris-cli " << TOVARIS_VERSION << "\n";
         return kExitOk;
     }
-    err << "tovaris-cli: unknown command '" << args[0] << "'\n" << kUsage;
-    return kExitUsage;
+    std::string error;
+    std::optional<Request> request = ParseRequest(args, error);
+    if (!request) {
+        return Refuse(err, error + " (see tovaris-cli --help)");
+    }
+    if (request->command != "validate") {
+        return Refuse(err, "the " + request->command + " command is not available in this version");
+    }
+
+    CaseRecord record;
+    ApplyRequest(*request, record);
+    CaseFileResult opened = OpenCaseFile(record, request->casePath);
+    if (!opened.ok) {
+        return Refuse(err, opened.message);
+    }
+
+    CliInteraction interaction(request->answers);
+    CaseSnapshot snapshot;
+    snapshot.MarkUnset(record.globals);
+    ReadInResult result = CheckDataEntry(record, interaction);
+    snapshot.Take(record.globals);
+
+    nlohmann::ordered_json json;
+    json["command"] = request->command;
+    json["stopped"] = StoppedJson(result);
+    json["messages"] = interaction.messages();
+    json["case"] = snapshot.json();
+    return Print(out, json, request->pretty);
 }
 
 }  // namespace tovaris::cli

@@ -27,6 +27,9 @@ int main(int argc, char* argv[]) {
                                       QCoreApplication::applicationDirPath());
     QObject::connect(&program, &tovaris::gui::Application::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    if (argc > 1) {
+        program.SetCaseToOpen(QString::fromLocal8Bit(argv[1]));
+    }
     if (!program.Start(MetricsOf(*QApplication::primaryScreen()))) {
         return 0;
     }

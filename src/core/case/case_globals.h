@@ -6,6 +6,15 @@
 
 namespace tovaris {
 
+// A party's children from other relationships by household and age band, the counts the
+// family-size lookups of the other-children deviation add to the case's own children.
+struct OtherChildrenBands {
+    int16_t homeUnder12 = 0;  // living in the party's household
+    int16_t home12Plus = 0;
+    int16_t awayUnder12 = 0;  // living elsewhere
+    int16_t away12Plus = 0;
+};
+
 // The typed working values the read-in fills from the entry fields at the start of every
 // calculation, plus the few case values that are not fields. Counts are 16-bit, amounts and
 // rates single precision, codes short strings compared exactly.
@@ -58,6 +67,8 @@ struct CaseGlobals {
     float ClaimOtherKidsNot = 0;
     float PayerOtherKids = 0;
     float PayerOtherKidsNot = 0;
+    OtherChildrenBands ClaimOtherBands;
+    OtherChildrenBands PayerOtherBands;
 
     std::string ClaimImputeStatus = "Not Imputed";
     std::string PayerImputeStatus = "Not Imputed";
@@ -76,6 +87,15 @@ struct CaseGlobals {
     float ChildSupportMonthly = 0;
     float MaintForChildSupport = 0;
     std::string DayCareFlag = "N";
+    // How maintenance is taxed in the recommendation: 0 to the payee, 2 to the payer (3 is the
+    // recommendation's own intermediate state).
+    int16_t TaxTreatment = 2;
+
+    // The maintenance screen's override flags, "Y"/"N"; the maintenance read-in resets them so
+    // that a new recommendation starts from the suggestion.
+    std::string AwardOverride = "N";
+    std::string NewUnallocFlag = "N";
+    std::string UnallocInForce = "N";
 };
 
 }  // namespace tovaris

@@ -3,6 +3,8 @@
 #include "case/case_fields.h"
 #include "case/case_globals.h"
 #include "case/case_options.h"
+#include "case/case_results.h"
+#include "case/income_entries.h"
 
 namespace tovaris {
 
@@ -14,6 +16,8 @@ struct CaseRecord {
     CaseFields fields;
     CaseGlobals globals;
     CaseOptions options;
+    CaseResults results;
+    IncomeEntries income;  // entry globals and periods of the income and business screens
 };
 
 // Resets the case screens (Express Entry, both income detail screens, the parenting time table

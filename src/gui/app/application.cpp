@@ -150,6 +150,10 @@ void Application::EnterCaseData() {
         SetCSFirst(record_);
     }
     express_->SyncMenus();
+    express_->RefreshForm();
+    if (!caseToOpen_.isEmpty()) {
+        express_->OpenCase(caseToOpen_);
+    }
 }
 
 void Application::CheckForUpdate() {

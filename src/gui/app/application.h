@@ -22,6 +22,9 @@ class Application : public QObject {
     // Start-up up to the splash screen's choices. False when the display cannot run the program.
     bool Start(const DisplayMetrics& metrics);
 
+    // A case file given on the command line opens when the user enters the program.
+    void SetCaseToOpen(const QString& path) { caseToOpen_ = path; }
+
     void EnterCaseData();
     void CheckForUpdate();
     void ExitWithoutLoading();
@@ -51,6 +54,7 @@ class Application : public QObject {
     std::unique_ptr<ExpressEntryWindow> express_;
     std::unique_ptr<FrameWindow> frame_;
     bool quitting_ = false;
+    QString caseToOpen_;
 };
 
 }  // namespace tovaris::gui

@@ -23,10 +23,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 }
 }  // namespace
 
-SplashScreen::SplashScreen(QWidget* parent) : QWidget(parent) {
+SplashScreen::SplashScreen(QWidget* parent) : QFrame(parent) {
     setObjectName("Splash");
     setWindowTitle(kProductCaption);
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(3);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 28, 36, 24);

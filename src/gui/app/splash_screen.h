@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QFrame>
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ namespace tovaris::gui {
 
 // The first window: product name and version, a loading notice while the screens are built,
 // then the three ways on.
-class SplashScreen : public QWidget {
+class SplashScreen : public QFrame {
     Q_OBJECT
   public:
     explicit SplashScreen(QWidget* parent = nullptr);

@@ -6,14 +6,19 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QUrl>
 
 #include "app/case_option_actions.h"
 #include "app/preparer_dialog.h"
+#include "app/screen_setup.h"
+#include "case/case_file.h"
+#include "case/express_commands.h"
+#include "case/express_entry_form.h"
+#include "case/express_handlers.h"
 #include "case/preferences.h"
+#include "maintenance/ed_skills_window.h"
+#include "support/overnight_estimator_window.h"
 
 namespace tovaris::gui {
 
@@ -26,8 +31,10 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     BuildDefaultsMenu();
     BuildToolsMenu();
     BuildHelpMenu();
-    setCentralWidget(BuildHubButtons());
-    resize(820, 640);
+    form_ = new ExpressEntryForm(context_, this);
+    setCentralWidget(form_);
+    connect(form_, &ExpressEntryForm::command, this, &ExpressEntryWindow::RunFormCommand);
+    resize(1100, 800);
 }
 
 QAction* ExpressEntryWindow::AddItem(QMenu& menu, const char* name, const QString& caption,
@@ -41,8 +48,10 @@ QAction* ExpressEntryWindow::AddItem(QMenu& menu, const char* name, const QStrin
 void ExpressEntryWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("FileMenu");
-    AddItem(*file, "Save", "Save Client Data To File", false);
-    AddItem(*file, "Open", "Open Client Data From File", false);
+    connect(AddItem(*file, "Save", "Save Client Data To File"), &QAction::triggered, this,
+            &ExpressEntryWindow::SaveCase);
+    connect(AddItem(*file, "Open", "Open Client Data From File"), &QAction::triggered, this,
+            [this] { OpenCase(); });
     file->addSeparator();
     AddItem(*file, "Print", "Print", false);
     AddItem(*file, "PrinterSetup", "Printer Setup", false);
@@ -115,7 +124,8 @@ void ExpressEntryWindow::BuildToolsMenu() {
     AddItem(*tools, "DB", "Defined Benefit Pension Valuator", false);
     AddItem(*tools, "IRA", "72(t) IRA Withdrawals", false);
     AddItem(*tools, "FinCalc", "Financial Calculator", false);
-    AddItem(*tools, "OnightCount", "Overnight Count Organizer/Estimator", false);
+    connect(AddItem(*tools, "OnightCount", "Overnight Count Organizer/Estimator"),
+            &QAction::triggered, this, [this] { ShowOnce(estimator_); });
     AddItem(*tools, "BVCalc", "Business Valuation", false);
 }
 
@@ -126,44 +136,6 @@ void ExpressEntryWindow::BuildHelpMenu() {
             [this] { OpenHelpFile("TOVARISWAHELP.chm"); });
     connect(AddItem(*help, "UserManual", "User Manual"), &QAction::triggered, this,
             [this] { OpenHelpFile("Washington_User_Manual.rtf"); });
-}
-
-QWidget* ExpressEntryWindow::BuildHubButtons() {
-    auto* hub = new QWidget(this);
-    hub->setObjectName("ExpressForm");
-    auto* grid = new QGridLayout(hub);
-    struct Button {
-        const char* name;
-        const char* caption;
-    };
-    const Button buttons[] = {
-        {"EnterClaimIncome", "Claimant's Income"},
-        {"EnterPayerIncome", "Other Party's Income"},
-        {"ChildSupportButton", "Child Support"},
-        {"AlimonyButton", "Maintenance"},
-        {"RunWaWs", "WA Worksheet"},
-        {"FinDec", "Financial Declaration"},
-        {"EdSkillsCommand", "Education/Skills"},
-        {"SharedCalc", "Parenting Time"},
-        {"Clear", "Clear"},
-    };
-    int index = 0;
-    for (const Button& b : buttons) {
-        auto* button = new QPushButton(b.caption, hub);
-        button->setObjectName(b.name);
-        button->setEnabled(false);
-        grid->addWidget(button, index / 3, index % 3);
-        ++index;
-    }
-    auto* worksheet = hub->findChild<QPushButton*>("RunWaWs");
-    auto* declaration = hub->findChild<QPushButton*>("FinDec");
-    worksheet->setEnabled(true);
-    declaration->setEnabled(true);
-    connect(worksheet, &QPushButton::clicked, this, &ExpressEntryWindow::openWorksheet);
-    connect(declaration, &QPushButton::clicked, this,
-            &ExpressEntryWindow::openFinancialDeclaration);
-    grid->setRowStretch(3, 1);
-    return hub;
 }
 
 namespace {
@@ -200,6 +172,103 @@ void ExpressEntryWindow::ChooseCalculationOrder(CalculationOrder order) {
     tovaris::ChooseCalculationOrder(context_.preferences, context_.record, order,
                                     context_.interaction);
     SyncMenus();
+    form_->Refresh();
+}
+
+void ExpressEntryWindow::RefreshForm() {
+    form_->Refresh();
+}
+
+template <typename Window>
+void ExpressEntryWindow::ShowOnce(Window*& window) {
+    if (window == nullptr) {
+        window = new Window(this);
+        SetUpScreen(*window, context_.preferences, context_.scale.monAdj);
+    }
+    window->show();
+    window->raise();
+}
+
+void ExpressEntryWindow::RunFormCommand(const QString& button) {
+    if (button == "ChildSupportButton") {
+        RunChildSupport();
+    } else if (button == "AlimonyButton") {
+        RunMaintenance();
+    } else if (button == "RunWaWs") {
+        emit openWorksheet();
+    } else if (button == "FinDec") {
+        emit openFinancialDeclaration();
+    } else if (button == "EnterClaimIncome" || button == "EnterPayerIncome") {
+        emit openIncomeScreen(button == "EnterClaimIncome");
+    } else if (button == "EdSkillsCommand") {
+        ShowOnce(edSkills_);
+    } else if (button == "Clear") {
+        if (ClearCommand(context_.record, context_.interaction)) {
+            emit caseChanged();
+        }
+    }
+    form_->Refresh();
+}
+
+void ExpressEntryWindow::RunChildSupport() {
+    if (ChildSupportReadIn(context_.record, context_.interaction).stopped) {
+        return;
+    }
+    context_.interaction.Box("Child Support",
+                             "The entries are complete. The child support calculation is not "
+                             "available in this version yet.",
+                             BoxButtons::Ok);
+}
+
+void ExpressEntryWindow::RunMaintenance() {
+    if (MaintenanceReadIn(context_.record, context_.interaction).stopped) {
+        return;
+    }
+    context_.interaction.Box("Maintenance",
+                             "The entries are complete. The maintenance recommendation is not "
+                             "available in this version yet.",
+                             BoxButtons::Ok);
+}
+
+QString ExpressEntryWindow::DialogFolder() const {
+    std::optional<std::string> folder = CaseFileFolder(context_.preferences);
+    return folder ? QString::fromStdString(*folder) : QString();
+}
+
+void ExpressEntryWindow::SaveCase() {
+    QString suggested = QString::fromStdString(SuggestedCaseFileName(context_.record.fields));
+    QString folder = DialogFolder();
+    QFileDialog dialog(this, "Save Client Data To File", folder, "Tovaris_2023 Files (*.QCF)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("QCF");
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    CaseFileResult result =
+        SaveCaseFile(context_.record, dialog.selectedFiles().first().toStdString());
+    if (!result.ok) {
+        context_.interaction.Box("Save Client Data", result.message, BoxButtons::Ok);
+    }
+}
+
+void ExpressEntryWindow::OpenCase(const QString& path) {
+    QString chosen = path;
+    if (chosen.isEmpty()) {
+        chosen = QFileDialog::getOpenFileName(this, "Open Client Data From File", DialogFolder(),
+                                              "Tovaris_2023 Files (*.QCF)");
+    }
+    if (chosen.isEmpty()) {
+        return;
+    }
+    CaseFileResult result = OpenCaseFile(context_.record, chosen.toStdString());
+    emit caseChanged();
+    form_->Refresh();
+    show();
+    raise();
+    if (!result.ok) {
+        context_.interaction.Box("Open Client Data", result.message, BoxButtons::Ok);
+    }
 }
 
 void ExpressEntryWindow::ChooseDataFolder() {

@@ -10,6 +10,9 @@ class QMenu;
 namespace tovaris::gui {
 
 class CaseOptionActions;
+class ExpressEntryForm;
+class EdSkillsWindow;
+class OvernightEstimatorWindow;
 
 // The hub: the case entry form with the program's full menu bar. Every other screen is opened
 // from here, and closing it asks the quit question.
@@ -24,12 +27,22 @@ class ExpressEntryWindow : public QMainWindow {
     // A menu item by name, wherever it stands in the menu tree.
     QAction* menuItem(const QString& name) const;
 
+    // Shows the case record again, after it changed outside this screen.
+    void RefreshForm();
+
     // Lets the window close without the question (the program is ending).
     void setQuitting(bool quitting) { quitting_ = quitting; }
+
+    // File menu commands; Open takes the file from the dialog unless one is given.
+    void SaveCase();
+    void OpenCase(const QString& path = {});
 
   signals:
     void openWorksheet();
     void openFinancialDeclaration();
+    void openIncomeScreen(bool claimant);
+    // A case was opened or cleared: every screen shows the record again.
+    void caseChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,7 +53,13 @@ class ExpressEntryWindow : public QMainWindow {
     void BuildDefaultsMenu();
     void BuildToolsMenu();
     void BuildHelpMenu();
-    QWidget* BuildHubButtons();
+    void RunFormCommand(const QString& button);
+    void RunChildSupport();
+    void RunMaintenance();
+    QString DialogFolder() const;
+    // Tool windows are made on first use and kept, like every screen.
+    template <typename Window>
+    void ShowOnce(Window*& window);
 
     void ChooseCalculationOrder(CalculationOrder order);
     void ChooseDataFolder();
@@ -48,6 +67,9 @@ class ExpressEntryWindow : public QMainWindow {
 
     AppContext& context_;
     CaseOptionActions& options_;
+    ExpressEntryForm* form_;
+    OvernightEstimatorWindow* estimator_ = nullptr;
+    EdSkillsWindow* edSkills_ = nullptr;
     bool quitting_ = false;
 };
 

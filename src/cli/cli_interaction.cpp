@@ -1,0 +1,41 @@
+#include "cli_interaction.h"
+
+namespace tovaris::cli {
+
+int CliInteraction::AnswerFor(const std::string& title) const {
+    if (title == "Entry Warning") {
+        return answers_.stopAtWarnings ? kAnswerYes : kAnswerNo;
+    }
+    if (title == "Apply Deviation") {
+        return answers_.applyDeviation ? kAnswerYes : kAnswerNo;
+    }
+    // The only Yes/No "Entry Error" is the question whether to go on with the 2009 table.
+    return answers_.continueOldTable ? kAnswerYes : kAnswerNo;
+}
+
+void CliInteraction::Record(const std::string& title, const std::string& message,
+                            const char* answer) {
+    messages_.push_back({{"title", title}, {"message", message}, {"answer", answer}});
+}
+
+int CliInteraction::Box(const std::string& title, const std::string& message, BoxButtons buttons) {
+    if (buttons == BoxButtons::Ok) {
+        Record(title, message, "OK");
+        return kAnswerOk;
+    }
+    int answer = AnswerFor(title);
+    Record(title, message, answer == kAnswerYes ? "Yes" : "No");
+    return answer;
+}
+
+void CliInteraction::Notice(const std::string& title, const std::string& message) {
+    Record(title, message, "OK");
+}
+
+std::optional<std::string> CliInteraction::Ask(const std::string& title, const std::string& prompt,
+                                               const std::string& proposed) {
+    Record(title, prompt, "OK");
+    return proposed;
+}
+
+}  // namespace tovaris::cli

@@ -1,0 +1,296 @@
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "case/case_file.h"
+#include "case/case_file_encoding.h"
+#include "case/case_file_layout.h"
+#include "case/case_file_refresh.h"
+#include "case/income_business.h"
+#include "case/income_refresh.h"
+#include "common/entry_text.h"
+
+namespace tovaris {
+namespace {
+
+constexpr int kFirstGroupEnd = 278;
+constexpr int kNewFileGroupEnd = 333;  // reading this group clears the old-file mark
+constexpr int kFontSizeCodePosition = 394;
+constexpr int kClaimGrossPosition = 24;
+constexpr int kPayerGrossPosition = 27;
+
+// One field as written: a quoted text, a #...# value or a bare token (number, integer, empty).
+struct Token {
+    enum class Form { Quoted, Hash, Bare } form = Form::Bare;
+    std::string text;  // without the quotes or hashes, still in the file's bytes
+};
+
+struct Tokens {
+    std::vector<Token> fields;
+    int malformedAt = 0;  // position of the first field that is not well formed, 0 when none
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Splits the first line of the file into fields (a quoted text may span lines), stopping after
+// the last position of a case file.
+Tokens Tokenize(std::string_view bytes) {
+    Tokens out;
+    size_t pos = 0;
+    auto skipBlanks = [&] {
+        while (pos < bytes.size() && IsBlank(bytes[pos])) {
+            ++pos;
+        }
+    };
+    auto malformed = [&] {
+        out.malformedAt = static_cast<int>(out.fields.size()) + 1;
+        return out;
+    };
+    if (bytes.empty() || IsLineEnd(bytes[0])) {
+        return out;
+    }
+    while (static_cast<int>(out.fields.size()) < kCaseFileFieldCount) {
+        skipBlanks();
+        Token token;
+        if (pos < bytes.size() && (bytes[pos] == '"' || bytes[pos] == '#')) {
+            char mark = bytes[pos];
+            size_t close = bytes.find(mark, pos + 1);
+            if (close == std::string_view::npos) {
+                return malformed();
+            }
+            token.form = mark == '"' ? Token::Form::Quoted : Token::Form::Hash;
+            token.text = std::string(bytes.substr(pos + 1, close - pos - 1));
+            pos = close + 1;
+            skipBlanks();
+        } else {
+            size_t end = pos;
+            while (end < bytes.size() && bytes[end] != ',' && !IsLineEnd(bytes[end])) {
+                ++end;
+            }
+            token.text = std::string(bytes.substr(pos, end - pos));
+            while (!token.text.empty() && IsBlank(token.text.back())) {
+                token.text.pop_back();
+            }
+            pos = end;
+        }
+        if (token.text.find('\0') != std::string::npos) {
+            return malformed();
+        }
+        out.fields.push_back(std::move(token));
+        if (pos >= bytes.size() || IsLineEnd(bytes[pos])) {
+            break;
+        }
+        if (bytes[pos] != ',') {
+            out.fields.pop_back();
+            return malformed();
+        }
+        ++pos;
+    }
+    return out;
+}
+
+// A field's value converted to the kind its position expects.
+struct Value {
+    std::string text;
+    bool boolean = false;
+    int integer = 0;
+    float number = 0;
+};
+
+std::optional<int> ReadInteger(std::string_view text, int lowest, int highest) {
+    if (text.empty()) {
+        return 0;
+    }
+    std::optional<double> number = ToNumber(text);
+    if (!number || *number != std::floor(*number) || *number < lowest || *number > highest) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*number);
+}
+
+std::optional<Value> Convert(const Token& token, const FileSlotSpec& slot) {
+    Value value;
+    switch (slot.kind) {
+        case FileSlot::Text:
+            if (token.form == Token::Form::Hash) {
+                return std::nullopt;
+            }
+            value.text = Windows1252ToUtf8(token.text);
+            return value;
+        case FileSlot::Boolean:
+            if (token.form == Token::Form::Hash &&
+                (token.text == "TRUE" || token.text == "FALSE")) {
+                value.boolean = token.text == "TRUE";
+                return value;
+            }
+            if (token.form == Token::Form::Bare && token.text.empty()) {
+                return value;
+            }
+            return std::nullopt;
+        case FileSlot::Integer: {
+            if (token.form != Token::Form::Bare) {
+                return std::nullopt;
+            }
+            bool global = slot.screen == Screen::Global;
+            std::optional<int> integer =
+                ReadInteger(token.text, global ? -32768 : 0, global ? 32767 : 2);
+            if (!integer) {
+                return std::nullopt;
+            }
+            value.integer = *integer;
+            return value;
+        }
+        case FileSlot::Number: {
+            if (token.form != Token::Form::Bare) {
+                return std::nullopt;
+            }
+            std::optional<double> number = token.text.empty() ? 0.0 : ToNumber(token.text);
+            if (!number || !std::isfinite(static_cast<float>(*number))) {
+                return std::nullopt;
+            }
+            value.number = static_cast<float>(*number);
+            return value;
+        }
+        case FileSlot::Empty:
+        case FileSlot::ReservedText:
+            return value;
+    }
+    return std::nullopt;
+}
+
+std::string* GlobalText(CaseGlobals& g, std::string_view name) {
+    if (name == "WorksheetFont.Name")
+        return &g.WorksheetFontName;
+    if (name == "ClaimImputeStatus")
+        return &g.ClaimImputeStatus;
+    if (name == "PayerImputeStatus")
+        return &g.PayerImputeStatus;
+    if (name == "ClaimImputeNote")
+        return &g.ClaimImputeNote;
+    if (name == "PayerImputeNote")
+        return &g.PayerImputeNote;
+    if (name == "ClaimImputeNoteWS")
+        return &g.ClaimImputeNoteWS;
+    if (name == "PayerImputeNoteWS")
+        return &g.PayerImputeNoteWS;
+    return nullptr;
+}
+
+// Puts one position's value where it belongs; an empty Value empties the field.
+void Fill(CaseRecord& record, const FileSlotSpec& slot, const Value& value) {
+    if (slot.screen == Screen::None) {
+        return;
+    }
+    if (slot.screen == Screen::Global) {
+        if (std::string* text = GlobalText(record.globals, slot.name)) {
+            *text = value.text;
+        } else if (slot.kind == FileSlot::Number) {
+            record.globals.WorksheetFontPoints = value.number;
+        } else {
+            record.globals.WorksheetFontSize = static_cast<int16_t>(value.integer);
+        }
+        return;
+    }
+    switch (slot.kind) {
+        case FileSlot::Text:
+            record.fields.SetText(slot.name, value.text);
+            break;
+        case FileSlot::Boolean:
+            record.fields.SetSelectedState(slot.name, value.boolean);
+            break;
+        case FileSlot::Integer:
+            record.fields.SetCheck(slot.name, static_cast<int16_t>(value.integer));
+            break;
+        default:
+            break;
+    }
+}
+
+bool IsGroupEnd(int position) {
+    return std::find(kCaseFileGroupEnds.begin(), kCaseFileGroupEnds.end(), position) !=
+           kCaseFileGroupEnds.end();
+}
+
+int16_t FontSizeCode(float points) {
+    return points < 9.4f ? 9 : 10;
+}
+
+std::string DamagedMessage(std::string_view fileName, int position) {
+    return "The case file " + std::string(fileName) + " is damaged at field " +
+           std::to_string(position) + " and could not be read completely.";
+}
+
+}  // namespace
+
+CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_view fileName) {
+    BringIncomeScreensToYearly(record);
+    for (IncomeParty party : kIncomeParties) {
+        ChangeBusinessPeriod(record, party, IncomePeriod::Yearly);
+    }
+    ResetEntryGlobals(record);
+
+    std::span<const FileSlotSpec> layout = CaseFileLayout();
+    Tokens tokens = Tokenize(bytes);
+    CaseFileResult result;
+    result.fieldsRead = static_cast<int>(tokens.fields.size());
+
+    // Fill position after position up to the first one that cannot be read.
+    int damagedAt = 0;
+    std::vector<Value> values;
+    for (int i = 0; i < result.fieldsRead; ++i) {
+        std::optional<Value> value = Convert(tokens.fields[i], layout[i]);
+        if (!value) {
+            damagedAt = i + 1;
+            break;
+        }
+        values.push_back(*value);
+        Fill(record, layout[i], *value);
+    }
+    if (damagedAt == 0 && tokens.malformedAt != 0) {
+        damagedAt = tokens.malformedAt;
+    }
+    if (damagedAt == 0 && (result.fieldsRead < kFirstGroupEnd || !IsGroupEnd(result.fieldsRead))) {
+        damagedAt = result.fieldsRead + 1;
+    }
+    if (damagedAt != 0) {
+        result.ok = false;
+        result.damagedAt = damagedAt;
+        result.message = DamagedMessage(fileName, damagedAt);
+        return result;
+    }
+
+    // Fields the file does not reach take the empty value of their kind.
+    for (int i = result.fieldsRead; i < kCaseFileFieldCount; ++i) {
+        Fill(record, layout[i], Value{});
+    }
+    result.oldFile = result.fieldsRead < kNewFileGroupEnd;
+
+    CaseGlobals& g = record.globals;
+    if (result.fieldsRead < kFontSizeCodePosition ||
+        (g.WorksheetFontSize != 9 && g.WorksheetFontSize != 10)) {
+        g.WorksheetFontSize = FontSizeCode(g.WorksheetFontPoints);
+    }
+    for (const char* combo : {"ClaimStateTaxCombo", "PayerStateTaxCombo"}) {
+        if (record.fields.Text(combo).empty()) {
+            record.fields.SetText(combo, "As Rate");
+        }
+    }
+    for (const CaseFileRefreshStep& step : CaseFileRefreshSteps()) {
+        step.run(record);
+    }
+    if (result.oldFile) {
+        record.fields.SetText("ClaimGrossInc", values[kClaimGrossPosition - 1].text);
+        record.fields.SetText("PayGrossInc", values[kPayerGrossPosition - 1].text);
+    }
+    return result;
+}
+
+}  // namespace tovaris

@@ -1,0 +1,85 @@
+#include <charconv>
+#include <string>
+
+#include "case/case_file.h"
+#include "case/case_file_encoding.h"
+#include "case/case_file_layout.h"
+#include "common/entry_text.h"
+
+namespace tovaris {
+namespace {
+
+std::string Quoted(std::string_view text) {
+    return '"' + ReplaceDoubleQuotes(text) + '"';
+}
+
+// The shortest decimal that reads back as the same single-precision value: 8.25, 10, 0.5.
+std::string NumberText(float value) {
+    char buf[32];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, end) : std::string("0");
+}
+
+const std::string& GlobalText(const CaseGlobals& g, std::string_view name) {
+    if (name == "WorksheetFont.Name")
+        return g.WorksheetFontName;
+    if (name == "ClaimImputeStatus")
+        return g.ClaimImputeStatus;
+    if (name == "PayerImputeStatus")
+        return g.PayerImputeStatus;
+    if (name == "ClaimImputeNote")
+        return g.ClaimImputeNote;
+    if (name == "PayerImputeNote")
+        return g.PayerImputeNote;
+    if (name == "ClaimImputeNoteWS")
+        return g.ClaimImputeNoteWS;
+    return g.PayerImputeNoteWS;
+}
+
+std::string FieldText(const CaseRecord& record, const FileSlotSpec& slot) {
+    const bool global = slot.screen == Screen::Global;
+    switch (slot.kind) {
+        case FileSlot::Text:
+            return Quoted(global ? GlobalText(record.globals, slot.name)
+                                 : record.fields.Text(slot.name));
+        case FileSlot::Boolean:
+            return record.fields.Selected(slot.name) ? "#TRUE#" : "#FALSE#";
+        case FileSlot::Integer:
+            return std::to_string(global ? record.globals.WorksheetFontSize
+                                         : record.fields.Check(slot.name));
+        case FileSlot::Number:
+            return NumberText(record.globals.WorksheetFontPoints);
+        case FileSlot::ReservedText:
+            return "\"\"";
+        case FileSlot::Empty:
+            break;
+    }
+    return "";
+}
+
+}  // namespace
+
+void RemoveParenthesisChars(CaseFields& fields) {
+    fields.SetText("OFText", ReplaceDoubleQuotes(fields.Text("OFText")));
+}
+
+std::string SuggestedCaseFileName(const CaseFields& fields) {
+    return RemoveChars(fields.Text("ClaimantName"), "\\/:*?<>|");
+}
+
+std::string SaveData(CaseRecord& record) {
+    RemoveParenthesisChars(record.fields);
+    std::string line;
+    bool first = true;
+    for (const FileSlotSpec& slot : CaseFileLayout()) {
+        if (!first) {
+            line += ',';
+        }
+        first = false;
+        line += FieldText(record, slot);
+    }
+    line += "\r\n";
+    return Utf8ToWindows1252(line);
+}
+
+}  // namespace tovaris

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "support/support_results.h"
+#include "tax/tax_results.h"
+
+namespace tovaris {
+
+// The derived layer of the case: what the calculations wrote for the screens and reports.
+struct CaseResults {
+    TaxResults tax;
+    SupportResults support;
+};
+
+}  // namespace tovaris

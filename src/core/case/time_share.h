@@ -1,0 +1,19 @@
+#pragma once
+
+#include "case/case_record.h"
+#include "common/interaction.h"
+
+namespace tovaris {
+
+// The four time-share fields of shared possession: the Claimant's share of time as a decimal
+// (PercentOfTimeValue), the Claimant's nights per year (ClaimDays), and the Other Party's
+// (PayerPerCent, PayerDays).
+enum class TimeShareField { ClaimShare, ClaimNights, PayerShare, PayerNights };
+
+// After each keystroke in one of the four the other three are recomputed (nights add up to
+// 365, shares to 1, share = nights / 365) and written as shares ".##0" and nights "###.0". An
+// entry that is not a number counts as 0. A Claimant's share outside 0 to 1 is refused and
+// emptied; "" and "." are left alone as the start of a typed share.
+void OnTimeShareChanged(CaseRecord& record, Interaction& interaction, TimeShareField changed);
+
+}  // namespace tovaris

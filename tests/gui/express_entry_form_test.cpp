@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/application.h"
+#include "case/express_entry_window.h"
+#include "common/scripted_interaction.h"
+#include "gui_test_support.h"
+
+namespace tovaris::gui {
+namespace {
+
+// The Express Entry screen as the user sees it after "Enter Case Data".
+struct ExpressScreen {
+    MemoryPreferenceStore preferences;
+    ScriptedInteraction interaction;
+    Application app{preferences, interaction, "/opt/tovaris"};
+    ExpressEntryWindow* window = nullptr;
+
+    ExpressScreen() {
+        app.Start({800, 600, 15, 15});
+        app.EnterCaseData();
+        window = app.express();
+    }
+    QLineEdit* Edit(const char* name) const { return window->findChild<QLineEdit*>(name); }
+    void Type(const char* name, const QString& text) const {
+        QLineEdit* edit = Edit(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void Click(const char* name) const { window->findChild<QAbstractButton*>(name)->click(); }
+    bool Shown(const char* name) const {
+        return window->findChild<QWidget*>(name)->isVisibleTo(window);
+    }
+    const std::string& Field(const char* name) { return app.record().fields.Text(name); }
+};
+
+TEST(ExpressEntryForm, TypingGoesIntoTheCaseRecord) {
+    ExpressScreen s;
+    s.Type("ClaimantName", "Marriage of \"Doe\"");
+    EXPECT_EQ(s.Field("ClaimantName"), "Marriage of 'Doe'");
+    EXPECT_EQ(s.Edit("ClaimantName")->text(), "Marriage of 'Doe'");
+    s.Click("ClaimSingle");
+    EXPECT_TRUE(s.app.record().fields.Selected("ClaimSingle"));
+    s.Click("ClaimMFJ");
+    EXPECT_FALSE(s.app.record().fields.Selected("ClaimSingle"));
+}
+
+TEST(ExpressEntryForm, TimeShareFieldsStayInStep) {
+    ExpressScreen s;
+    s.Click("SharedOption");
+    EXPECT_TRUE(s.Shown("PossessionFrame"));
+    EXPECT_EQ(s.window->findChild<QGroupBox*>("PossessionFrame")->title(), "Shared Possession");
+    s.Type("ClaimDays", "200");
+    EXPECT_EQ(s.Edit("PayerDays")->text(), "165.0");
+    EXPECT_EQ(s.Edit("PercentOfTimeValue")->text(), ".548");
+    EXPECT_EQ(s.Edit("PayerPerCent")->text(), ".452");
+    EXPECT_EQ(s.Edit("ClaimDays")->text(), "200");
+    testing::SaveScreenshot(*s.window, "express_shared");
+}
+
+TEST(ExpressEntryForm, CustodyTypeDecidesWhatIsShown) {
+    struct Case {
+        const char* option;
+        bool possession;
+        bool split;
+        bool children;
+    };
+    const Case cases[] = {
+        {"CustodialOption", false, false, true},
+        {"NonCustodialOption", false, false, true},
+        {"SplitOption", true, true, true},
+    };
+    for (const Case& c : cases) {
+        ExpressScreen s;
+        s.Click(c.option);
+        EXPECT_EQ(s.Shown("PossessionFrame"), c.possession) << c.option;
+        EXPECT_EQ(s.Shown("ClaimChild(0)"), c.split) << c.option;
+        EXPECT_EQ(s.Shown("ExpensesFrame"), c.children) << c.option;
+        testing::SaveScreenshot(*s.window, QString("express_") + c.option);
+    }
+    ExpressScreen s;
+    s.Type("NumChild", "2");
+    s.Type("MinChild", "0");
+    EXPECT_TRUE(s.app.record().fields.Selected("NoMinorOption"));
+    EXPECT_FALSE(s.Shown("ExpensesFrame"));
+    EXPECT_FALSE(s.window->findChild<QWidget*>("Child(0)")->isEnabled());
+    testing::SaveScreenshot(*s.window, "express_NoMinorOption");
+}
+
+TEST(ExpressEntryForm, CalculationOrderShowsItsResultField) {
+    ExpressScreen s;
+    EXPECT_TRUE(s.Shown("CurrentMaintTransfer"));
+    EXPECT_FALSE(s.Shown("ChildSupportRow"));
+    s.window->menuItem("DontAutoCalc")->trigger();
+    EXPECT_FALSE(s.Shown("CurrentMaintTransfer"));
+    EXPECT_TRUE(s.Shown("ChildSupportRow"));
+}
+
+TEST(ExpressEntryForm, ChildSupportStopsAtTheFirstEntryErrorAndFocusesTheField) {
+    ExpressScreen s;
+    s.window->activateWindow();
+    s.Type("NumChild", "x");
+    s.Click("ChildSupportButton");
+    ASSERT_FALSE(s.interaction.messages().empty());
+    EXPECT_EQ(s.interaction.messages().back().title, "Entry Error");
+    EXPECT_EQ(s.interaction.messages().back().text,
+              "Please ReEnter Number Of Children Born During Marriage");
+    EXPECT_EQ(s.interaction.focused().back(), "NumChild");
+}
+
+TEST(ExpressEntryForm, ClearAsksAndEmptiesOnYes) {
+    ExpressScreen s;
+    s.Type("ClaimantName", "Smith");
+    s.Click("SharedOption");
+    s.interaction.QueueAnswer(kAnswerNo);
+    s.Click("Clear");
+    EXPECT_EQ(s.Edit("ClaimantName")->text(), "Smith");
+    EXPECT_EQ(s.interaction.messages().back().title, "Clear All Data?");
+    s.interaction.QueueAnswer(kAnswerYes);
+    s.Click("Clear");
+    EXPECT_EQ(s.Edit("ClaimantName")->text(), "");
+    EXPECT_EQ(s.Edit("ClaimStateTax")->text(), ".0");
+    EXPECT_TRUE(s.window->findChild<QRadioButton*>("CustodialOption")->isChecked());
+    EXPECT_FALSE(s.Shown("PossessionFrame"));
+}
+
+}  // namespace
+}  // namespace tovaris::gui
+
+namespace tovaris::gui {
+namespace {
+
+TEST(ExpressEntryForm, EducationTableOpensFromItsButton) {
+    ExpressScreen s;
+    s.Click("EdSkillsCommand");
+    QWidget* table = s.window->findChild<QWidget*>("EdSkills");
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_EQ(table->windowTitle(), "Education/Skills Reference Table");
+    testing::SaveScreenshot(*table, "ed_skills");
+}
+
+}  // namespace
+}  // namespace tovaris::gui
