@@ -2,6 +2,7 @@
 
 #include "case/income_business.h"
 #include "case/income_refresh.h"
+#include "case/parenting_time_table.h"
 
 namespace tovaris {
 namespace {
@@ -10,6 +11,7 @@ constexpr CaseFileRefreshStep kSteps[] = {
     {"business income screens", RefreshBusinessScreens},
     {"income detail screens", BringIncomeScreensToYearly},
     {"business income screens again", RefreshBusinessScreens},
+    {"parenting time table", RestoreParentingRows},
 };
 
 }  // namespace

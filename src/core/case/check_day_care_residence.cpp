@@ -4,6 +4,7 @@
 #include "case/check_data_entry_steps.h"
 #include "case/custody_type.h"
 #include "case/express_party.h"
+#include "case/parenting_time_table.h"
 #include "common/format.h"
 
 // The day care credit goes only to the parent a child lives with more than half of the year;
@@ -21,21 +22,11 @@ struct Residence {
     int exactlyHalf = 0;
 };
 
-// The Claimant's nights with child `row` (row 0 the oldest): the parenting time table, or the
-// Express Entry nights when the row is empty.
-float ClaimNights(const EntryCheck& check, int row) {
-    std::optional<double> nights = check.Number(ElementName("ClaimDays", row));
-    if (!nights) {
-        nights = check.Number("ClaimDays");
-    }
-    return static_cast<float>(nights.value_or(0));
-}
-
 Residence CountResidence(const EntryCheck& check, const ExpressParty& party) {
     Residence residence;
     int minors = std::min<int>(check.globals.NumMinors, kChildAgeFields);
     for (int row = 0; row < minors; ++row) {
-        float claim = ClaimNights(check, row);
+        float claim = ClaimNightsOfChild(check.fields, row);
         float nights = &party == &kClaimParty ? claim : kNightsPerYear - claim;
         residence.moreThanHalf += nights > kHalfYear ? 1 : 0;
         residence.exactlyHalf += nights == kHalfYear ? 1 : 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "case/express_messages.h"
+#include "case/express_party.h"
 #include "common/entry_text.h"
 #include "common/format.h"
 
@@ -47,23 +48,42 @@ bool ShareIsAcceptable(const std::string& text) {
     return share && *share >= 0 && *share <= 1;
 }
 
+std::string FieldName(const TimeShareEntry& entry, std::optional<int> row) {
+    return row ? ElementName(entry.field, *row) : std::string(entry.field);
+}
+
+void ShowFromClaimNights(CaseFields& fields, const TimeShareEntry* typed, double claimNights,
+                         std::optional<int> row) {
+    for (const TimeShareEntry& entry : kTimeShareFields) {
+        if (&entry != typed) {
+            fields.SetText(FieldName(entry, row), Display(entry, claimNights));
+        }
+    }
+}
+
 }  // namespace
 
-void OnTimeShareChanged(CaseRecord& record, Interaction& interaction, TimeShareField changed) {
+void OnTimeShareChanged(CaseRecord& record, Interaction& interaction, TimeShareField changed,
+                        std::optional<int> row) {
     CaseFields& fields = record.fields;
     const TimeShareEntry& typed = kTimeShareFields[static_cast<size_t>(changed)];
-    if (changed == TimeShareField::ClaimShare && !ShareIsAcceptable(fields.Text(typed.field))) {
+    std::string name = FieldName(typed, row);
+    if (changed == TimeShareField::ClaimShare && !ShareIsAcceptable(fields.Text(name))) {
         interaction.Box(std::string(express_text::kEntryError),
                         std::string(express_text::kPercentOfTime), BoxButtons::Ok);
-        fields.SetText(typed.field, "");
-        interaction.FocusField(std::string(typed.field));
+        fields.SetText(name, "");
+        interaction.FocusField(name);
     }
-    double value = ReadAmount(fields.Text(typed.field)).value_or(0);
-    double claimNights = ClaimNightsFrom(typed, value);
-    for (const TimeShareEntry& entry : kTimeShareFields) {
-        if (&entry != &typed) {
-            fields.SetText(entry.field, Display(entry, claimNights));
-        }
+    double value = ReadAmount(fields.Text(name)).value_or(0);
+    ShowFromClaimNights(fields, &typed, ClaimNightsFrom(typed, value), row);
+}
+
+void RestoreTimeShareRow(CaseFields& fields, int row) {
+    const TimeShareEntry& nights =
+        kTimeShareFields[static_cast<size_t>(TimeShareField::ClaimNights)];
+    std::optional<double> claimNights = ReadAmount(fields.Text(FieldName(nights, row)));
+    if (claimNights) {
+        ShowFromClaimNights(fields, &nights, *claimNights, row);
     }
 }
 

@@ -241,7 +241,6 @@ QWidget* ExpressEntryForm::BuildPossession() {
     shares->addWidget(MakeEdit(timeShare_, "PayerDays", 80), 2, 2);
     auto* parenting = new QPushButton("Parenting Time", timeShare_);
     parenting->setObjectName("SharedCalc");
-    parenting->setEnabled(false);  // opens the parenting time screen once it is built
     shares->addWidget(parenting, 3, 0);
     layout->addWidget(timeShare_);
 
@@ -386,7 +385,8 @@ QWidget* ExpressEntryForm::BuildButtons() {
         QString name = b.name;
         connect(button, &QPushButton::clicked, this, [this, name] { emit command(name); });
     }
-    for (const char* name : {"EnterClaimIncome", "EnterPayerIncome", "EdSkillsCommand"}) {
+    for (const char* name :
+         {"EnterClaimIncome", "EnterPayerIncome", "EdSkillsCommand", "SharedCalc"}) {
         auto* button = findChild<QPushButton*>(name);
         QString command = name;
         connect(button, &QPushButton::clicked, this,

@@ -19,6 +19,7 @@
 #include "case/preferences.h"
 #include "maintenance/ed_skills_window.h"
 #include "support/overnight_estimator_window.h"
+#include "support/parenting_time_window.h"
 
 namespace tovaris::gui {
 
@@ -33,6 +34,9 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     BuildHelpMenu();
     form_ = new ExpressEntryForm(context_, this);
     setCentralWidget(form_);
+    parentingTime_ = new ParentingTimeWindow(context_, this);
+    SetUpScreen(*parentingTime_, context_.preferences, context_.scale.monAdj);
+    connect(this, &ExpressEntryWindow::caseChanged, parentingTime_, &ParentingTimeWindow::Refresh);
     connect(form_, &ExpressEntryForm::command, this, &ExpressEntryWindow::RunFormCommand);
     resize(1100, 800);
 }
@@ -200,6 +204,9 @@ void ExpressEntryWindow::RunFormCommand(const QString& button) {
         emit openFinancialDeclaration();
     } else if (button == "EnterClaimIncome" || button == "EnterPayerIncome") {
         emit openIncomeScreen(button == "EnterClaimIncome");
+    } else if (button == "SharedCalc") {
+        parentingTime_->show();
+        parentingTime_->raise();
     } else if (button == "EdSkillsCommand") {
         ShowOnce(edSkills_);
     } else if (button == "Clear") {

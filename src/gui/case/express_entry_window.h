@@ -13,6 +13,7 @@ class CaseOptionActions;
 class ExpressEntryForm;
 class EdSkillsWindow;
 class OvernightEstimatorWindow;
+class ParentingTimeWindow;
 
 // The hub: the case entry form with the program's full menu bar. Every other screen is opened
 // from here, and closing it asks the quit question.
@@ -70,6 +71,7 @@ class ExpressEntryWindow : public QMainWindow {
     ExpressEntryForm* form_;
     OvernightEstimatorWindow* estimator_ = nullptr;
     EdSkillsWindow* edSkills_ = nullptr;
+    ParentingTimeWindow* parentingTime_;
     bool quitting_ = false;
 };
 
