@@ -19,6 +19,7 @@ struct AppContext {
     DisplayScale scale;
     QString programFolder;
     std::function<void()> requestQuit;  // asks the quit question
+    bool quitting = false;              // set once the program is ending: screens just close
 };
 
 }  // namespace tovaris::gui

@@ -175,6 +175,7 @@ void Application::RequestQuit() {
 
 void Application::End() {
     quitting_ = true;
+    context_.quitting = true;
     if (express_) {
         express_->setQuitting(true);
     }

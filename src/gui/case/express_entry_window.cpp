@@ -16,6 +16,8 @@
 #include "case/express_commands.h"
 #include "case/express_entry_form.h"
 #include "case/express_handlers.h"
+#include "case/income_screen.h"
+#include "case/income_window.h"
 #include "case/preferences.h"
 #include "maintenance/ed_skills_window.h"
 #include "support/overnight_estimator_window.h"
@@ -37,6 +39,13 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     parentingTime_ = new ParentingTimeWindow(context_, this);
     SetUpScreen(*parentingTime_, context_.preferences, context_.scale.monAdj);
     connect(this, &ExpressEntryWindow::caseChanged, parentingTime_, &ParentingTimeWindow::Refresh);
+    for (IncomeParty party : kIncomeParties) {
+        IncomeWindow*& window = income_[static_cast<int>(party)];
+        window = new IncomeWindow(context_, party, this);
+        SetUpScreen(*window, context_.preferences, context_.scale.monAdj);
+        connect(this, &ExpressEntryWindow::caseChanged, window, &IncomeWindow::Refresh);
+        connect(window, &IncomeWindow::closed, form_, &ExpressEntryForm::Refresh);
+    }
     connect(form_, &ExpressEntryForm::command, this, &ExpressEntryWindow::RunFormCommand);
     resize(1100, 800);
 }
@@ -183,6 +192,16 @@ void ExpressEntryWindow::RefreshForm() {
     form_->Refresh();
 }
 
+void ExpressEntryWindow::OpenIncomeScreen(IncomeParty party) {
+    if (!tovaris::OpenIncomeScreen(context_.record, party, context_.interaction)) {
+        return;
+    }
+    IncomeWindow* window = income_[static_cast<int>(party)];
+    window->Refresh();
+    window->show();
+    window->raise();
+}
+
 template <typename Window>
 void ExpressEntryWindow::ShowOnce(Window*& window) {
     if (window == nullptr) {
@@ -202,8 +221,10 @@ void ExpressEntryWindow::RunFormCommand(const QString& button) {
         emit openWorksheet();
     } else if (button == "FinDec") {
         emit openFinancialDeclaration();
-    } else if (button == "EnterClaimIncome" || button == "EnterPayerIncome") {
-        emit openIncomeScreen(button == "EnterClaimIncome");
+    } else if (button == "EnterClaimIncome") {
+        OpenIncomeScreen(IncomeParty::Claimant);
+    } else if (button == "EnterPayerIncome") {
+        OpenIncomeScreen(IncomeParty::Other);
     } else if (button == "SharedCalc") {
         parentingTime_->show();
         parentingTime_->raise();

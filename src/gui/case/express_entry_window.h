@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/app_context.h"
+#include "case/income_fields.h"
 
 class QAction;
 class QMenu;
@@ -11,6 +12,7 @@ namespace tovaris::gui {
 
 class CaseOptionActions;
 class ExpressEntryForm;
+class IncomeWindow;
 class EdSkillsWindow;
 class OvernightEstimatorWindow;
 class ParentingTimeWindow;
@@ -41,7 +43,6 @@ class ExpressEntryWindow : public QMainWindow {
   signals:
     void openWorksheet();
     void openFinancialDeclaration();
-    void openIncomeScreen(bool claimant);
     // A case was opened or cleared: every screen shows the record again.
     void caseChanged();
 
@@ -55,6 +56,7 @@ class ExpressEntryWindow : public QMainWindow {
     void BuildToolsMenu();
     void BuildHelpMenu();
     void RunFormCommand(const QString& button);
+    void OpenIncomeScreen(IncomeParty party);
     void RunChildSupport();
     void RunMaintenance();
     QString DialogFolder() const;
@@ -72,6 +74,7 @@ class ExpressEntryWindow : public QMainWindow {
     OvernightEstimatorWindow* estimator_ = nullptr;
     EdSkillsWindow* edSkills_ = nullptr;
     ParentingTimeWindow* parentingTime_;
+    IncomeWindow* income_[2];  // Claimant's, Other Party's
     bool quitting_ = false;
 };
 
