@@ -1,0 +1,269 @@
+#include "tax/net_income_phase.h"
+
+#include <algorithm>
+#include <array>
+
+#include "case/case_record.h"
+#include "common/rounding.h"
+#include "tax/business_income_deduction.h"
+#include "tax/federal_income_tax.h"
+#include "tax/party_credits.h"
+#include "tax/party_tax_inputs.h"
+#include "tax/payroll_tax.h"
+#include "tax/social_security.h"
+
+namespace tovaris {
+
+namespace {
+
+using tax::PartyTaxInputs;
+
+// Keeps a division by a zero income defined, as the joint share and the derived state rate do.
+constexpr double kTiny = 0.0000000001;
+
+// Maintenance moves income from the Other Party to the Claimant: +1 for the Claimant, -1 for the
+// Other Party.
+double MaintenanceSign(IncomeParty party) {
+    return party == IncomeParty::Claimant ? 1 : -1;
+}
+
+float JointShare(const PartyTaxInputs& in) {
+    return static_cast<float>(in.own.total / (in.spouse.total + in.own.total + kTiny));
+}
+
+void ComputePayroll(const PartyTaxInputs& in, PartyTaxResults& r) {
+    tax::PayrollTaxResult own =
+        tax::PayrollTax(in.filingStatus, static_cast<float>(in.own.ficaWages()),
+                        static_cast<float>(in.own.selfEmployment()));
+    r.PayrollTax = own.payrollTax;
+    r.HalfSETax = own.halfSelfEmploymentTax;
+    r.NewSpousePayrollTax = 0;
+    r.NewSpouseHalfSETax = 0;
+    if (in.joint) {
+        tax::PayrollTaxResult spouse =
+            tax::PayrollTax(in.filingStatus, static_cast<float>(in.spouse.ficaWages()),
+                            static_cast<float>(in.spouse.selfEmployment()));
+        r.NewSpousePayrollTax = spouse.payrollTax;
+        r.NewSpouseHalfSETax = spouse.halfSelfEmploymentTax;
+        r.HalfSETax = static_cast<float>(double(r.HalfSETax) + spouse.halfSelfEmploymentTax);
+    }
+}
+
+void ComputeNontaxableSocialSecurity(const PartyTaxInputs& in, PartyTaxResults& r) {
+    double benefits = in.own.socialSecurity + in.spouse.socialSecurity;
+    double other = in.own.total + in.spouse.total - benefits;
+    double adjustments = in.adjustments + r.HalfSETax;
+    r.NontaxableSS =
+        tax::NontaxableSocialSecurity(static_cast<float>(benefits), static_cast<float>(other),
+                                      in.filingStatus, static_cast<float>(adjustments));
+}
+
+// Income subject to federal tax: total income less the income exempt from it and the
+// adjustments, the new spouse's added on a joint return.
+double IncomeSubjectToTax(const PartyTaxInputs& in) {
+    double own = in.own.total - in.own.earnedExempt - in.own.notTaxed - in.adjustments;
+    double spouse = in.spouse.total - in.spouse.earnedExempt - in.spouse.notTaxed;
+    return own + (in.joint ? spouse : 0);
+}
+
+void ComputeAgi(const PartyTaxInputs& in, IncomeParty party, const TaxResults& tax,
+                bool taxedToPayee, PartyTaxResults& r) {
+    double agi = IncomeSubjectToTax(in) - r.HalfSETax - r.NontaxableSS;
+    if (taxedToPayee) {
+        agi += MaintenanceSign(party) * 12.0 * tax.MonthlyMaintenance;
+    }
+    r.AGI = static_cast<float>(agi);
+}
+
+void ComputeBusinessDeduction(const PartyTaxInputs& in, PartyTaxResults& r) {
+    tax::BusinessDeductionInputs b;
+    b.agi = r.AGI;
+    b.itemizedDeductions = static_cast<float>(in.itemized);
+    b.age65OrOver = in.age65;
+    b.filingStatus = in.filingStatus;
+    b.longTermGains = static_cast<float>(in.own.longTerm + in.spouse.longTerm);
+    b.party = in.own.businesses;
+    b.newSpouse = in.spouse.businesses;
+    r.BusinessDeduction = tax::BusinessIncomeDeduction(b);
+}
+
+void ComputeFederalTax(const PartyTaxInputs& in, PartyTaxResults& r) {
+    tax::ReturnIncome income;
+    income.incomeForTax = static_cast<float>(double(r.AGI) - r.BusinessDeduction);
+    income.preferentialIncome = static_cast<float>(in.own.longTerm + in.spouse.longTerm);
+    income.itemizedDeductions = static_cast<float>(in.itemized);
+    income.age65OrOver = in.age65;
+    income.filingStatus = in.filingStatus;
+    income.netInvestmentIncome =
+        static_cast<float>(in.own.shortTerm + in.own.longTerm + in.own.rentals +
+                           in.spouse.shortTerm + in.spouse.longTerm + in.spouse.rentals);
+    r.FederalTax = tax::FederalIncomeTax(income);
+}
+
+void ComputeCredits(const PartyTaxInputs& in, IncomeParty party, const std::string& custody,
+                    PartyTaxResults& r) {
+    tax::PartyCreditInputs c;
+    c.agi = r.AGI;
+    c.filingStatus = in.filingStatus;
+    c.childCareAllowed = tax::ChildCareCreditAllowed(
+        party == IncomeParty::Claimant ? tax::Party::Claimant : tax::Party::OtherParty,
+        in.filingStatus, custody);
+    c.yearlyDayCare = static_cast<float>(12.0 * in.monthlyDayCare);
+    c.dayCareChildren = in.dayCareChildren;
+    c.calculateEarnedCredit = in.earnedCreditAsked;
+    c.earnedCreditChildren = in.earnedCreditChildren;
+    c.investmentIncome = static_cast<float>(
+        in.own.shortTerm + in.own.passThrough() + in.own.longTerm + in.own.notTaxed +
+        in.spouse.shortTerm + in.spouse.passThrough() + in.spouse.longTerm + in.spouse.notTaxed);
+    c.limits.wages = static_cast<float>(in.own.ficaWages() + in.spouse.ficaWages());
+    c.limits.selfEmploymentIncome = static_cast<float>(std::max(0.0, in.own.selfEmployment()) +
+                                                       std::max(0.0, in.spouse.selfEmployment()));
+    c.limits.taxCreditChildren = in.taxCreditChildren;
+    c.limits.federalTax = r.FederalTax;
+    c.limits.payrollTax = r.PayrollTax;
+    c.limits.halfSelfEmploymentTax = r.HalfSETax;
+    c.limits.otherCredits = static_cast<float>(in.otherCredits);
+    r.Credits = tax::PartyCredits(c);
+    r.TotalCredits = r.Credits.total;
+}
+
+void ProrateJointReturn(const PartyTaxInputs& in, PartyTaxResults& r) {
+    if (!in.joint) {
+        r.IncomeShare = 0;
+        return;
+    }
+    r.IncomeShare = JointShare(in);
+    r.FederalTax = static_cast<float>(RoundDollars(double(r.FederalTax) * r.IncomeShare));
+    r.TotalCredits = static_cast<float>(RoundDollars(double(r.TotalCredits) * r.IncomeShare));
+}
+
+void ComputeStateTax(const PartyTaxInputs& in, IncomeParty party, const TaxResults& tax,
+                     bool taxedToPayee, PartyTaxResults& r) {
+    double rate = in.stateTaxRate;
+    if (in.stateTaxAsAmount) {
+        // Relative to the AGI without the maintenance, so that the rate describes the party.
+        double agiWithoutMaintenance =
+            r.AGI - MaintenanceSign(party) * 12.0 * tax.MonthlyMaintenance;
+        rate = in.stateTaxAmount / (agiWithoutMaintenance + kTiny);
+    }
+    r.StateTaxRate = static_cast<float>(rate);
+    double stateTax = std::max(0.0, RoundDollars(rate * r.AGI));
+    if (in.stateTaxAsAmount && !taxedToPayee) {
+        stateTax = in.stateTaxAmount;
+    }
+    if (in.joint) {
+        stateTax = RoundDollars(stateTax * r.IncomeShare);
+    }
+    r.StateTax = static_cast<float>(stateTax);
+}
+
+// The worksheet column that holds a party's typed taxes: with the Claimant as parent 2 on the
+// worksheet ("Column 2") the Claimant's amounts are the first pair, else the second.
+int WorksheetColumnOf(const CaseRecord& record, IncomeParty party) {
+    int claimant = record.options.claimantColumn == ClaimantColumn::Column2 ? 0 : 1;
+    return party == IncomeParty::Claimant ? claimant : 1 - claimant;
+}
+
+PartyTaxResults& ResultsOf(TaxResults& tax, IncomeParty party) {
+    return party == IncomeParty::Claimant ? tax.Claim : tax.Payer;
+}
+
+// The worksheet's typed monthly taxes replace the computed ones for one run.
+void ApplyWorksheetTaxes(const CaseRecord& record, TaxResults& tax) {
+    for (IncomeParty party : kIncomeParties) {
+        int column = WorksheetColumnOf(record, party);
+        PartyTaxResults& r = ResultsOf(tax, party);
+        r.StateTax = 0;
+        r.TotalCredits = 0;
+        r.FederalTax = static_cast<float>(12.0 * tax.WorksheetIncomeTaxes[column]);
+        r.PayrollTax = static_cast<float>(12.0 * tax.WorksheetFica[column]);
+    }
+    tax.WorksheetTaxOverride = false;
+}
+
+void ComputeNetIncome(const PartyTaxInputs& in, IncomeParty party, const TaxResults& tax,
+                      PartyTaxResults& r) {
+    double sign = MaintenanceSign(party);
+    double maintenance = tax.MonthlyMaintenance;
+    r.NetYearly = static_cast<float>(
+        RoundDollars(in.grossYearly - r.FederalTax + r.TotalCredits - r.PayrollTax - r.StateTax -
+                     in.worksheetDeductions + sign * 12.0 * maintenance));
+    // Each monthly part is rounded on its own, as the worksheet lines are.
+    double monthly = RoundDollars(in.grossYearly / 12) - RoundDollars(r.FederalTax / 12.0) +
+                     RoundDollars(r.TotalCredits / 12.0) - RoundDollars(r.PayrollTax / 12.0) -
+                     RoundDollars(r.StateTax / 12.0) - RoundDollars(in.worksheetDeductions / 12) +
+                     sign * RoundDollars(maintenance);
+    r.NetMonthly = static_cast<float>(monthly);
+    r.NetMonthlyComputed = r.NetMonthly;
+    r.NetOverrideDifference = 0;
+}
+
+void ApplyTypedNetIncome(float typed, PartyTaxResults& r) {
+    r.NetOverrideDifference = static_cast<float>(double(r.NetMonthlyComputed) - typed);
+    r.NetMonthly = typed;
+}
+
+using BothParties = std::array<PartyTaxInputs, 2>;
+
+BothParties GatherBothParties(const CaseRecord& record) {
+    return {tax::GatherPartyTaxInputs(record, IncomeParty::Claimant),
+            tax::GatherPartyTaxInputs(record, IncomeParty::Other)};
+}
+
+void RunTaxSteps(CaseRecord& record, const BothParties& inputs) {
+    TaxResults& tax = record.results.tax;
+    bool taxedToPayee = record.options.maintTaxedTo == MaintTaxedTo::Payee;
+    for (IncomeParty party : kIncomeParties) {
+        const PartyTaxInputs& in = inputs[static_cast<int>(party)];
+        PartyTaxResults& r = ResultsOf(tax, party);
+        ComputePayroll(in, r);
+        ComputeNontaxableSocialSecurity(in, r);
+        ComputeAgi(in, party, tax, taxedToPayee, r);
+        ComputeBusinessDeduction(in, r);
+        ComputeFederalTax(in, r);
+        ComputeCredits(in, party, record.globals.CustodyType, r);
+        ProrateJointReturn(in, r);
+        ComputeStateTax(in, party, tax, taxedToPayee, r);
+    }
+}
+
+}  // namespace
+
+void RunTaxSteps(CaseRecord& record) {
+    RunTaxSteps(record, GatherBothParties(record));
+}
+
+void RunNetIncomePhase(CaseRecord& record) {
+    BothParties inputs = GatherBothParties(record);
+    RunTaxSteps(record, inputs);
+    TaxResults& tax = record.results.tax;
+    if (tax.WorksheetTaxOverride) {
+        ApplyWorksheetTaxes(record, tax);
+    }
+    for (IncomeParty party : kIncomeParties) {
+        ComputeNetIncome(inputs[static_cast<int>(party)], party, tax, ResultsOf(tax, party));
+    }
+    int16_t state = tax.NetOverrideState;
+    if (state == 2 || state == 4) {
+        ApplyTypedNetIncome(tax.NewClaimNet, tax.Claim);
+    }
+    if (state == 3 || state == 4) {
+        ApplyTypedNetIncome(tax.NewOtherNet, tax.Payer);
+    }
+}
+
+void EstimateWorksheetTaxes(CaseRecord& record) {
+    TaxResults& tax = record.results.tax;
+    tax.WorksheetIncomeTaxes[0] = tax.WorksheetIncomeTaxes[1] = 0;
+    tax.WorksheetFica[0] = tax.WorksheetFica[1] = 0;
+    RunTaxSteps(record);
+    for (IncomeParty party : kIncomeParties) {
+        int column = WorksheetColumnOf(record, party);
+        const PartyTaxResults& r = ResultsOf(tax, party);
+        tax.WorksheetIncomeTaxes[column] =
+            static_cast<float>((double(r.FederalTax) - r.TotalCredits) / 12.0 + r.StateTax / 12.0);
+        tax.WorksheetFica[column] = static_cast<float>(r.PayrollTax / 12.0);
+    }
+}
+
+}  // namespace tovaris

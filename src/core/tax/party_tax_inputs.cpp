@@ -1,0 +1,101 @@
+#include "tax/party_tax_inputs.h"
+
+#include "case/income_entries.h"
+#include "tax/filing_status.h"
+
+namespace tovaris::tax {
+
+namespace {
+
+BusinessIncomeEntries BusinessColumn(const CaseFields& fields, const BusinessEntries& screen,
+                                     IncomeParty party, int column) {
+    auto amount = [&](BusinessAmount a) {
+        return static_cast<float>(screen.YearlyAmount(a, column));
+    };
+    auto trade = [&](char business) {
+        return fields.Ticked(BusinessTradeFieldName(party, business, column));
+    };
+    BusinessIncomeEntries e;
+    e.proprietorships[0] = {amount(BusinessAmount::AWages), amount(BusinessAmount::AW2),
+                            amount(BusinessAmount::ACap), trade('A')};
+    e.proprietorships[1] = {amount(BusinessAmount::BWages), amount(BusinessAmount::BW2),
+                            amount(BusinessAmount::BCap), trade('B')};
+    e.sCorporations[0] = {amount(BusinessAmount::CWages), amount(BusinessAmount::CPass),
+                          amount(BusinessAmount::CW2), amount(BusinessAmount::CCap), trade('C')};
+    e.sCorporations[1] = {amount(BusinessAmount::DWages), amount(BusinessAmount::DPass),
+                          amount(BusinessAmount::DW2), amount(BusinessAmount::DCap), trade('D')};
+    e.reitDividends = amount(BusinessAmount::REIT);
+    return e;
+}
+
+ColumnIncome Column(const CaseRecord& record, IncomeParty party, int column) {
+    const PartyIncomeEntries& screen = record.income.Of(party);
+    auto yearly = [&](IncomeSource source) { return screen.YearlyIncome(source, column); };
+    ColumnIncome c;
+    c.wages = yearly(IncomeSource::Earned);
+    c.earnedExempt = yearly(IncomeSource::EarnedExempt);
+    c.business = yearly(IncomeSource::Self);
+    c.shortTerm = yearly(IncomeSource::ST);
+    c.longTerm = yearly(IncomeSource::LT);
+    c.rentals = yearly(IncomeSource::PT);
+    c.notTaxed = yearly(IncomeSource::Free);
+    c.socialSecurity = yearly(IncomeSource::SS);
+    c.total = screen.YearlyTotal(column);
+    c.businesses = BusinessColumn(record.fields, screen.business, party, column);
+    return c;
+}
+
+int16_t EarnedCreditChildren(const CaseFields& fields, IncomeParty party) {
+    const char* options[] = {"EICOne", "EICTwo", "EICThree"};
+    for (int16_t i = 0; i < 3; ++i) {
+        if (fields.Selected(PartyFieldName(party, options[i]))) {
+            return static_cast<int16_t>(i + 1);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+PartyTaxInputs GatherPartyTaxInputs(const CaseRecord& record, IncomeParty party) {
+    const CaseGlobals& g = record.globals;
+    const CaseFields& fields = record.fields;
+    const PartyIncomeEntries& screen = record.income.Of(party);
+    bool claimant = party == IncomeParty::Claimant;
+    auto deduction = [&](IncomeDeduction d) { return static_cast<double>(screen.Deduction(d)); };
+
+    PartyTaxInputs in;
+    in.filingStatus = claimant ? g.ClaimFilingStatus : g.PayerFilingStatus;
+    in.joint = IsJointReturn(in.filingStatus);
+    in.own = Column(record, party, kPartyColumn);
+    if (in.joint) {
+        in.spouse = Column(record, party, kNewSpouseColumn);
+    }
+    in.adjustments =
+        deduction(IncomeDeduction::IRADeduct) + deduction(IncomeDeduction::OtherDeduct) +
+        deduction(IncomeDeduction::SelfRetirementDeduct) +
+        deduction(IncomeDeduction::SelfHealthDeduct) + deduction(IncomeDeduction::PriorMaintPaid) +
+        (in.joint ? deduction(IncomeDeduction::PriorMaintPaid1) : 0);
+    if (fields.Selected(PartyFieldName(party, "ItemizedDeduction"))) {
+        in.itemized = deduction(IncomeDeduction::ItemizedAmount);
+    }
+    in.age65 = fields.Ticked(AgeSixtyFiveFieldName(party));
+    in.otherCredits = deduction(IncomeDeduction::OtherCredits);
+    in.earnedCreditAsked = fields.Ticked(PartyFieldName(party, "EICCheck"));
+    in.earnedCreditChildren = EarnedCreditChildren(fields, party);
+    in.taxCreditChildren = claimant ? g.ClaimDepend17Count : g.PayerDepend17Count;
+    in.dayCareChildren = claimant ? g.ClaimNumCare : g.PayerNumCare;
+    in.monthlyDayCare = claimant ? g.DayCareClaim : g.DayCarePayer;
+    in.stateTaxAsAmount =
+        fields.Text(claimant ? "ClaimStateTaxCombo" : "PayerStateTaxCombo") == "As Amount";
+    in.stateTaxRate = claimant ? g.ClaimStateTaxRate : g.PayerStateTaxRate;
+    in.stateTaxAmount = claimant ? g.ClaimStateTaxAmount : g.PayerStateTaxAmount;
+    in.worksheetDeductions =
+        deduction(IncomeDeduction::StIndus) + deduction(IncomeDeduction::Dues) +
+        deduction(IncomeDeduction::PensionPay) + deduction(IncomeDeduction::Retire) +
+        deduction(IncomeDeduction::PriorMaintPaid) + deduction(IncomeDeduction::PriorMaintPaid2);
+    in.grossYearly = claimant ? g.ClaimGrossYearly : g.PayerGrossYearly;
+    return in;
+}
+
+}  // namespace tovaris::tax
