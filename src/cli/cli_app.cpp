@@ -3,11 +3,15 @@
 #include <ostream>
 
 #include "case/case_file.h"
+#include "case/express_commands.h"
 #include "case/express_read_in.h"
+#include "case/income_refresh.h"
 #include "case/preferences.h"
 #include "case_snapshot.h"
 #include "cli_interaction.h"
 #include "cli_options.h"
+#include "tax/net_income_phase.h"
+#include "tax_json.h"
 
 namespace tovaris::cli {
 namespace {
@@ -21,6 +25,7 @@ constexpr const char* kUsage =
     "  childsupport   the Express Entry child support command\n"
     "  maintenance    the Express Entry maintenance command\n"
     "  validate       the Express Entry read-in alone\n"
+    "  tax            the read-in and both parties' taxes and net incomes\n"
     "  --help, --version\n"
     "\n"
     "Options: --extrapolation Dont|Curve|Linear, --shared-method SumDays|SumDaysColorado|"
@@ -46,6 +51,24 @@ void ApplyRequest(const Request& request, CaseRecord& record) {
     }
     record.globals.SelfSupportReserve = request.selfSupport;
     record.fields.SetText("NeedLimit", SelfSupportText(request.selfSupport));
+}
+
+// The net-income phase as the child support calculation runs it, with the typed net incomes.
+nlohmann::ordered_json RunTaxes(const Request& request, CaseRecord& record) {
+    BringIncomeScreensToYearly(record);
+    TaxResults& tax = record.results.tax;
+    tax.MonthlyMaintenance = record.globals.MaintForChildSupport;
+    if (request.claimNet) {
+        tax.NewClaimNet = *request.claimNet;
+        tax.NetOverrideState = 2;
+    }
+    if (request.otherNet) {
+        tax.NewOtherNet = *request.otherNet;
+        tax.NetOverrideState = request.claimNet ? 4 : 3;
+    }
+    RunNetIncomePhase(record);
+    return TaxJson(tax, record.globals.ClaimFilingStatus == "MFJ",
+                   record.globals.PayerFilingStatus == "MFJ");
 }
 
 nlohmann::ordered_json StoppedJson(const ReadInResult& result) {
@@ -85,7 +108,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!request) {
         return Refuse(err, error + " (see tovaris-cli --help)");
     }
-    if (request->command != "validate") {
+    if (request->command == "childsupport" || request->command == "maintenance") {
         return Refuse(err, "the " + request->command + " command is not available in this version");
     }
 
@@ -99,7 +122,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CliInteraction interaction(request->answers);
     CaseSnapshot snapshot;
     snapshot.MarkUnset(record.globals);
-    ReadInResult result = CheckDataEntry(record, interaction);
+    bool taxes = request->command == "tax";
+    ReadInResult result =
+        taxes ? ChildSupportReadIn(record, interaction) : CheckDataEntry(record, interaction);
     snapshot.Take(record.globals);
 
     nlohmann::ordered_json json;
@@ -107,6 +132,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     json["stopped"] = StoppedJson(result);
     json["messages"] = interaction.messages();
     json["case"] = snapshot.json();
+    if (taxes && !result.stopped) {
+        json["tax"] = RunTaxes(*request, record);
+    }
     return Print(out, json, request->pretty);
 }
 

@@ -124,7 +124,7 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, Request& reque
 }  // namespace
 
 std::optional<Request> ParseRequest(const std::vector<std::string>& args, std::string& error) {
-    static const char* kCommands[] = {"childsupport", "maintenance", "validate"};
+    static const char* kCommands[] = {"childsupport", "maintenance", "validate", "tax"};
     Request request;
     if (args.empty() ||
         std::find(std::begin(kCommands), std::end(kCommands), args[0]) == std::end(kCommands)) {

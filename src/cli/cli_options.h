@@ -11,7 +11,7 @@ namespace tovaris::cli {
 
 // One parsed command line.
 struct Request {
-    std::string command;  // "childsupport", "maintenance", "validate"
+    std::string command;  // "childsupport", "maintenance", "validate", "tax"
     std::string casePath;
     CaseOptions options;
     std::optional<bool> applyMaintToCS;  // given explicitly; else the calculation order decides

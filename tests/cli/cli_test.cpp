@@ -39,21 +39,38 @@ std::string ReadFile(const fs::path& path) {
     return text.str();
 }
 
-// The read-in of every example, pinned as JSON that was checked by hand once. Set
+// Every example through a command, pinned as JSON that was checked by hand once. Set
 // TOVARIS_UPDATE_GOLDEN=1 to write the files anew after an intended change.
-TEST(CliValidate, ExamplesMatchTheirGoldenJson) {
+void ExpectGoldenOutputs(const std::string& command) {
     for (const char* name : {"Custodial", "NonCustodial", "SharedOvernights", "SplitTwoEach",
                              "JointFilerNewSpouse", "NoMinorsMaintenance"}) {
-        CliRun run = RunArgs({"validate", Example(std::string(name) + ".QCF"), "--pretty"});
+        CliRun run = RunArgs({command, Example(std::string(name) + ".QCF"), "--pretty"});
         EXPECT_EQ(run.exit, kExitOk) << name << run.err;
-        fs::path golden =
-            kSource / "tests/cli/golden" / (std::string("validate_") + name + ".json");
+        fs::path golden = kSource / "tests/cli/golden" / (command + "_" + name + ".json");
         if (std::getenv("TOVARIS_UPDATE_GOLDEN") != nullptr) {
             std::ofstream(golden, std::ios::binary) << run.out;
             continue;
         }
         EXPECT_EQ(run.out, ReadFile(golden)) << name;
     }
+}
+
+TEST(CliValidate, ExamplesMatchTheirGoldenJson) {
+    ExpectGoldenOutputs("validate");
+}
+
+TEST(CliTax, ExamplesMatchTheirGoldenJson) {
+    ExpectGoldenOutputs("tax");
+}
+
+TEST(CliTax, TypedNetIncomesOverrideTheComputedOnes) {
+    CliRun run = RunArgs({"tax", Example("Custodial.QCF"), "--claim-net", "2500"});
+    ASSERT_EQ(run.exit, kExitOk) << run.err;
+    nlohmann::json tax = nlohmann::json::parse(run.out)["tax"];
+    EXPECT_EQ(tax["Claim"]["NetMonthly"], 2500);
+    EXPECT_NE(tax["Claim"]["NetMonthlyComputed"], 2500);
+    EXPECT_EQ(tax["Payer"]["NetMonthly"], tax["Payer"]["NetMonthlyComputed"]);
+    EXPECT_FALSE(tax["Claim"].contains("IncomeShare"));
 }
 
 TEST(CliValidate, AStopIsReportedWithItsFieldAndExitOne) {
