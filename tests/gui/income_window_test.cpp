@@ -112,3 +112,34 @@ TEST(IncomeWindow, OtherChildrenCountMustMatchTheirAges) {
 
 }  // namespace
 }  // namespace tovaris::gui
+
+namespace tovaris::gui {
+namespace {
+
+TEST(BusinessWindow, SCorporationWagesAndDistributionsSetTheBusinessIncome) {
+    IncomeScreen s("ClaimMFJ");
+    s.window->findChild<QPushButton*>("Business")->click();
+    QWidget* business = s.window->findChild<QWidget*>("ClaimBusiness");
+    ASSERT_TRUE(business->isVisible());
+    auto type = [&](const char* name, const char* text) {
+        auto* edit = business->findChild<QLineEdit*>(name);
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    };
+    type("ClaimBusiness.AWages(0)", "30000");
+    type("ClaimBusiness.CWages(0)", "50000");
+    type("ClaimBusiness.CPass(0)", "20000");
+    type("ClaimBusiness.REIT(0)", "1000");
+    business->findChild<QPushButton*>("ExitButton")->click();
+    EXPECT_FALSE(business->isVisible());
+    // A, C wages and C distributions make the business income; REIT is not part of it.
+    EXPECT_EQ(s.Edit("ClaimSelf")->text(), "$ 100,000.00");
+    s.window->findChild<QPushButton*>("Business")->click();
+    EXPECT_EQ(business->findChild<QLineEdit*>("TotalWages(0)")->text(), "$ 50,000.00");
+    EXPECT_EQ(business->findChild<QLineEdit*>("TotalPass(0)")->text(), "$ 20,000.00");
+    EXPECT_TRUE(business->findChild<QWidget*>("ClaimBusiness.AWages(1)")->isVisibleTo(business));
+    testing::SaveScreenshot(*business, "business_income");
+}
+
+}  // namespace
+}  // namespace tovaris::gui

@@ -22,6 +22,7 @@
 #include "maintenance/ed_skills_window.h"
 #include "support/overnight_estimator_window.h"
 #include "support/parenting_time_window.h"
+#include "tax/business_window.h"
 
 namespace tovaris::gui {
 
@@ -44,6 +45,9 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
         window = new IncomeWindow(context_, party, this);
         SetUpScreen(*window, context_.preferences, context_.scale.monAdj);
         connect(this, &ExpressEntryWindow::caseChanged, window, &IncomeWindow::Refresh);
+        SetUpScreen(*window->business(), context_.preferences, context_.scale.monAdj);
+        connect(this, &ExpressEntryWindow::caseChanged, window->business(),
+                &BusinessWindow::Refresh);
         connect(window, &IncomeWindow::closed, form_, &ExpressEntryForm::Refresh);
     }
     connect(form_, &ExpressEntryForm::command, this, &ExpressEntryWindow::RunFormCommand);

@@ -18,6 +18,7 @@
 #include "app/field_binder.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
+#include "tax/business_window.h"
 
 namespace tovaris::gui {
 
@@ -121,7 +122,13 @@ IncomeWindow::IncomeWindow(AppContext& context, IncomeParty party, QWidget* pare
     impute->setEnabled(false);  // the imputation calculator comes with its own screen
     auto* business = new QPushButton("Business Income", central);
     business->setObjectName("Business");
-    business->setEnabled(false);  // opens the business income screen once it is built
+    business_ = new BusinessWindow(context_, party_, this);
+    connect(business, &QPushButton::clicked, this, [this] {
+        business_->Refresh();
+        business_->show();
+        business_->raise();
+    });
+    connect(business_, &BusinessWindow::closed, this, &IncomeWindow::Refresh);
     auto* exit = new QPushButton("Exit", central);
     exit->setObjectName("ExitButton");
     connect(exit, &QPushButton::clicked, this, &IncomeWindow::Exit);

@@ -11,6 +11,7 @@ class QTabWidget;
 
 namespace tovaris::gui {
 
+class BusinessWindow;
 class FieldBinder;
 
 // "Claimant's Income" and "Other Party's Income": one screen, two instances. Four pages of
@@ -28,6 +29,7 @@ class IncomeWindow : public QMainWindow {
     void Exit();
 
     IncomeParty party() const { return party_; }
+    BusinessWindow* business() const { return business_; }
 
   signals:
     // The screen closed: the Express Entry gross income may have changed.
@@ -56,6 +58,7 @@ class IncomeWindow : public QMainWindow {
     QLabel* imputed_;
     QList<QLabel*> periodLabels_;
     QList<QWidget*> newSpouseWidgets_;
+    BusinessWindow* business_;
 };
 
 }  // namespace tovaris::gui
