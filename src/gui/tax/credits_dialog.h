@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+#include "tax/credit_lines.h"
+
+namespace tovaris::gui {
+
+// The credits pop-up of the results and maintenance screens: one party's federal credits line
+// by line, as the last calculation left them.
+class CreditsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    CreditsDialog(const tax::CreditLines& credits, QWidget* parent = nullptr);
+};
+
+// Shows the party's credits of the open case and waits until the user closes them.
+void ShowPartyCredits(const CaseRecord& record, IncomeParty party, QWidget* parent);
+
+}  // namespace tovaris::gui

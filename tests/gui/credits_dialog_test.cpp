@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "case/income_refresh.h"
+#include "gui_test_support.h"
+#include "tax/credits_dialog.h"
+#include "tax/net_income_phase.h"
+
+namespace tovaris::gui {
+namespace {
+
+TEST(CreditsDialog, ShowsTheHeadingAndEveryLine) {
+    CaseRecord record;
+    record.globals.ClaimFilingStatus = "Head";
+    record.globals.PayerFilingStatus = "Single";
+    record.globals.CustodyType = "Cust";
+    record.globals.ClaimDepend17Count = 2;
+    record.fields.SetText("ClaimEarned", "38000");
+    BringIncomeScreensToYearly(record);
+    RunNetIncomePhase(record);
+    tax::CreditLines lines = tax::PartyCreditLines(record, IncomeParty::Claimant);
+
+    CreditsDialog dialog(lines);
+    EXPECT_EQ(dialog.windowTitle(), "Claimant - Tax Credits");
+    QStringList shown;
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        shown << label->text();
+    }
+    EXPECT_EQ(shown.size(), static_cast<int>(lines.lines.size()) + 1);
+    EXPECT_TRUE(shown.contains(" Child Tax Credit = $4,000"));
+    dialog.show();
+    testing::SaveScreenshot(dialog, "credits");
+}
+
+}  // namespace
+}  // namespace tovaris::gui
