@@ -10,6 +10,8 @@
 #include "case_snapshot.h"
 #include "cli_interaction.h"
 #include "cli_options.h"
+#include "support/child_support_command.h"
+#include "support_json.h"
 #include "tax/net_income_phase.h"
 #include "tax_json.h"
 
@@ -38,6 +40,18 @@ constexpr const char* kUsage =
     "  --table Current|Old, --pretty\n"
     "See docs/cli.md for the output.\n";
 
+// The typed "New Net Per Month" of each party, with the override state typing them gives.
+void ApplyTypedNetIncomes(const Request& request, TaxResults& tax) {
+    if (request.claimNet) {
+        tax.NewClaimNet = *request.claimNet;
+        tax.NetOverrideState = 2;
+    }
+    if (request.otherNet) {
+        tax.NewOtherNet = *request.otherNet;
+        tax.NetOverrideState = request.claimNet ? 4 : 3;
+    }
+}
+
 // The case as the program holds it at start-up with the command line's choices applied.
 void ApplyRequest(const Request& request, CaseRecord& record) {
     record.options = request.options;
@@ -51,24 +65,39 @@ void ApplyRequest(const Request& request, CaseRecord& record) {
     }
     record.globals.SelfSupportReserve = request.selfSupport;
     record.fields.SetText("NeedLimit", SelfSupportText(request.selfSupport));
+    ApplyTypedNetIncomes(request, record.results.tax);
+    record.results.support.LimitsApplied = request.limits ? 1 : 0;
+    record.results.support.DeviationApplied = request.deviation ? 1 : 0;
 }
 
-// The net-income phase as the child support calculation runs it, with the typed net incomes.
-nlohmann::ordered_json RunTaxes(const Request& request, CaseRecord& record) {
+// The net-income phase as the child support calculation runs it.
+void RunTaxes(CaseRecord& record) {
     BringIncomeScreensToYearly(record);
-    TaxResults& tax = record.results.tax;
-    tax.MonthlyMaintenance = record.globals.MaintForChildSupport;
-    if (request.claimNet) {
-        tax.NewClaimNet = *request.claimNet;
-        tax.NetOverrideState = 2;
-    }
-    if (request.otherNet) {
-        tax.NewOtherNet = *request.otherNet;
-        tax.NetOverrideState = request.claimNet ? 4 : 3;
-    }
+    record.results.tax.MonthlyMaintenance = record.globals.MaintForChildSupport;
     RunNetIncomePhase(record);
-    return TaxJson(tax, record.globals.ClaimFilingStatus == "MFJ",
-                   record.globals.PayerFilingStatus == "MFJ");
+}
+
+// The command's read-in and calculation; the snapshot of the globals is taken right after the
+// read-in, before anything is calculated.
+ReadInResult RunCommand(const Request& request, CaseRecord& record, Interaction& interaction,
+                        CaseSnapshot& snapshot) {
+    auto takeSnapshot = [&] { snapshot.Take(record.globals); };
+    if (request.command == "childsupport") {
+        return RunChildSupportCommand(record, interaction, takeSnapshot);
+    }
+    bool taxes = request.command == "tax";
+    ReadInResult result =
+        taxes ? ChildSupportReadIn(record, interaction) : CheckDataEntry(record, interaction);
+    takeSnapshot();
+    if (taxes && !result.stopped) {
+        try {
+            RunTaxes(record);
+        } catch (const tax::ArithmeticError&) {
+            interaction.Box(kCalculationErrorTitle, kCalculationErrorMessage, BoxButtons::Ok);
+            return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
+        }
+    }
+    return result;
 }
 
 nlohmann::ordered_json StoppedJson(const ReadInResult& result) {
@@ -108,7 +137,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!request) {
         return Refuse(err, error + " (see tovaris-cli --help)");
     }
-    if (request->command == "childsupport" || request->command == "maintenance") {
+    if (request->command == "maintenance") {
         return Refuse(err, "the " + request->command + " command is not available in this version");
     }
 
@@ -122,18 +151,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CliInteraction interaction(request->answers);
     CaseSnapshot snapshot;
     snapshot.MarkUnset(record.globals);
-    bool taxes = request->command == "tax";
-    ReadInResult result =
-        taxes ? ChildSupportReadIn(record, interaction) : CheckDataEntry(record, interaction);
-    snapshot.Take(record.globals);
+    ReadInResult result = RunCommand(*request, record, interaction, snapshot);
 
     nlohmann::ordered_json json;
     json["command"] = request->command;
     json["stopped"] = StoppedJson(result);
     json["messages"] = interaction.messages();
     json["case"] = snapshot.json();
-    if (taxes && !result.stopped) {
-        json["tax"] = RunTaxes(*request, record);
+    if (!result.stopped && request->command != "validate") {
+        json["tax"] = TaxJson(record.results.tax, record.globals.ClaimFilingStatus == "MFJ",
+                              record.globals.PayerFilingStatus == "MFJ");
+    }
+    if (!result.stopped && request->command == "childsupport") {
+        json["support"] = SupportJson(record);
     }
     return Print(out, json, request->pretty);
 }

@@ -63,6 +63,56 @@ TEST(CliTax, ExamplesMatchTheirGoldenJson) {
     ExpectGoldenOutputs("tax");
 }
 
+TEST(CliChildSupport, ExamplesMatchTheirGoldenJson) {
+    ExpectGoldenOutputs("childsupport");
+}
+
+TEST(CliChildSupport, EveryOptionIsAcceptedOnEveryExample) {
+    const std::vector<std::vector<std::string>> optionSets = {
+        {"--extrapolation", "Curve", "--shared-method", "SquaredDays", "--split-method", "DualWS"},
+        {"--extrapolation", "Linear", "--shared-method", "SumDaysColorado", "--limits",
+         "--deviation"},
+        {"--other-family-method", "IncomeMethod", "--maint-tax", "payee", "--apply-maint-to-cs",
+         "no", "--order", "CSFirst"},
+        {"--self-support", "1600", "--claim-net", "3000", "--other-net", "4000", "--parent-column",
+         "1", "--warnings", "stop"},
+        {"--table", "Old", "--old-table-answer", "no", "--apply-deviation-answer", "yes"},
+    };
+    for (const char* name : {"Custodial", "NonCustodial", "SharedOvernights", "SplitTwoEach",
+                             "JointFilerNewSpouse", "NoMinorsMaintenance"}) {
+        for (const std::vector<std::string>& options : optionSets) {
+            std::vector<std::string> args = {"childsupport", Example(std::string(name) + ".QCF")};
+            args.insert(args.end(), options.begin(), options.end());
+            CliRun run = RunArgs(args);
+            EXPECT_TRUE(run.exit == kExitOk || run.exit == kExitStopped) << name << run.err;
+            EXPECT_TRUE(nlohmann::json::accept(run.out)) << name;
+        }
+    }
+}
+
+TEST(CliChildSupport, TheOldTableQuestionCanStopTheCommand) {
+    CliRun run = RunArgs(
+        {"childsupport", Example("Custodial.QCF"), "--table", "Old", "--old-table-answer", "no"});
+    ASSERT_EQ(run.exit, kExitStopped) << run.err;
+    nlohmann::json json = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(json["stopped"]["field"].is_null());
+    EXPECT_EQ(json["messages"][0]["answer"], "No");
+    EXPECT_FALSE(json.contains("support"));
+}
+
+TEST(CliChildSupport, LimitsAndTypedNetIncomesReachTheCalculation) {
+    CliRun run =
+        RunArgs({"childsupport", Example("Custodial.QCF"), "--other-net", "900", "--limits"});
+    ASSERT_EQ(run.exit, kExitOk) << run.err;
+    nlohmann::json support = nlohmann::json::parse(run.out)["support"];
+    EXPECT_EQ(support["NetOverrideState"], 3);
+    EXPECT_EQ(support["PayerLimitText"],
+              "Other Parent's Basic Obligation Gives Net Income Below The Self-Support Reserve. "
+              "Minimum Is $50/Child.");
+    EXPECT_EQ(support["PayerLimitedShare"], 100);
+    EXPECT_EQ(support["LimitsButton"], "Show Limits");
+}
+
 TEST(CliTax, TypedNetIncomesOverrideTheComputedOnes) {
     CliRun run = RunArgs({"tax", Example("Custodial.QCF"), "--claim-net", "2500"});
     ASSERT_EQ(run.exit, kExitOk) << run.err;
@@ -114,6 +164,8 @@ TEST(CliArguments, RefusalsGoToStandardErrorWithExitTwo) {
          "bad value 'Steep' for --extrapolation"},
         {{"validate", custodial, "--self-support"}, "option --self-support needs a value"},
         {{"validate", custodial, "--self-support", "lots"}, "bad value 'lots' for --self-support"},
+        {{"maintenance", custodial}, "the maintenance command is not available in this version"},
+        {{"maintenance", custodial}, "the maintenance command is not available in this version"},
         {{"validate", "/no/such/case.QCF"}, "could not be opened"},
     };
     for (const Case& c : cases) {

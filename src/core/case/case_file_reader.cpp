@@ -6,6 +6,7 @@
 
 #include "case/case_file.h"
 #include "case/case_file_encoding.h"
+#include "case/case_file_globals.h"
 #include "case/case_file_layout.h"
 #include "case/case_file_refresh.h"
 #include "case/income_business.h"
@@ -166,31 +167,13 @@ std::optional<Value> Convert(const Token& token, const FileSlotSpec& slot) {
     return std::nullopt;
 }
 
-std::string* GlobalText(CaseGlobals& g, std::string_view name) {
-    if (name == "WorksheetFont.Name")
-        return &g.WorksheetFontName;
-    if (name == "ClaimImputeStatus")
-        return &g.ClaimImputeStatus;
-    if (name == "PayerImputeStatus")
-        return &g.PayerImputeStatus;
-    if (name == "ClaimImputeNote")
-        return &g.ClaimImputeNote;
-    if (name == "PayerImputeNote")
-        return &g.PayerImputeNote;
-    if (name == "ClaimImputeNoteWS")
-        return &g.ClaimImputeNoteWS;
-    if (name == "PayerImputeNoteWS")
-        return &g.PayerImputeNoteWS;
-    return nullptr;
-}
-
 // Puts one position's value where it belongs; an empty Value empties the field.
 void Fill(CaseRecord& record, const FileSlotSpec& slot, const Value& value) {
     if (slot.screen == Screen::None) {
         return;
     }
     if (slot.screen == Screen::Global) {
-        if (std::string* text = GlobalText(record.globals, slot.name)) {
+        if (std::string* text = CaseFileGlobalText(record.globals, slot.name)) {
             *text = value.text;
         } else if (slot.kind == FileSlot::Number) {
             record.globals.WorksheetFontPoints = value.number;

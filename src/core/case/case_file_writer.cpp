@@ -3,6 +3,7 @@
 
 #include "case/case_file.h"
 #include "case/case_file_encoding.h"
+#include "case/case_file_globals.h"
 #include "case/case_file_layout.h"
 #include "common/entry_text.h"
 
@@ -20,28 +21,15 @@ std::string NumberText(float value) {
     return ec == std::errc() ? std::string(buf, end) : std::string("0");
 }
 
-const std::string& GlobalText(const CaseGlobals& g, std::string_view name) {
-    if (name == "WorksheetFont.Name")
-        return g.WorksheetFontName;
-    if (name == "ClaimImputeStatus")
-        return g.ClaimImputeStatus;
-    if (name == "PayerImputeStatus")
-        return g.PayerImputeStatus;
-    if (name == "ClaimImputeNote")
-        return g.ClaimImputeNote;
-    if (name == "PayerImputeNote")
-        return g.PayerImputeNote;
-    if (name == "ClaimImputeNoteWS")
-        return g.ClaimImputeNoteWS;
-    return g.PayerImputeNoteWS;
-}
-
 std::string FieldText(const CaseRecord& record, const FileSlotSpec& slot) {
     const bool global = slot.screen == Screen::Global;
     switch (slot.kind) {
         case FileSlot::Text:
-            return Quoted(global ? GlobalText(record.globals, slot.name)
-                                 : record.fields.Text(slot.name));
+            if (global) {
+                const std::string* text = CaseFileGlobalText(record.globals, slot.name);
+                return Quoted(text != nullptr ? *text : std::string());
+            }
+            return Quoted(record.fields.Text(slot.name));
         case FileSlot::Boolean:
             return record.fields.Selected(slot.name) ? "#TRUE#" : "#FALSE#";
         case FileSlot::Integer:

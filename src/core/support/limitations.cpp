@@ -1,4 +1,6 @@
-#include "support/support_pass.h"
+#include "support/limitations.h"
+
+#include <string>
 
 namespace tovaris::support {
 
@@ -63,7 +65,7 @@ void LimitBelowReserve(SupportResults& r, const Pass& pass, ParentLimits& p) {
     }
     Flag(r);
     p.limitedShare = kMinimumPerChild * pass.MinimumChildren(1);
-    if (pass.dualWorksheets) {
+    if (pass.DualWorksheets()) {
         p.limitedShare2 = kMinimumPerChild * pass.MinimumChildren(2);
     }
     p.text = p.texts.belowReserve;
@@ -72,7 +74,8 @@ void LimitBelowReserve(SupportResults& r, const Pass& pass, ParentLimits& p) {
     }
 }
 
-// Rules d to g: the basic share may not take the parent below the reserve.
+// A basic share may not take the parent below the reserve, nor the limited share below the
+// $50 minimum; household 2 is the second worksheet of a split case.
 void LimitToNetAboveReserve(SupportResults& r, const Pass& pass, ParentLimits& p, int household) {
     const float& share = household == 1 ? p.basicShare : p.basicShare2;
     float& limited = household == 1 ? p.limitedShare : p.limitedShare2;
@@ -95,7 +98,7 @@ void LimitToNetAboveReserve(SupportResults& r, const Pass& pass, ParentLimits& p
 
 }  // namespace
 
-void ApplyLimitations(SupportResults& r, const Pass& pass) {
+void ApplyLimitations(const Pass& pass, SupportResults& r) {
     r.LimitsButton = "No Limitations";
     r.LimitsButtonEnabled = false;
     r.ClaimLimitText.clear();
@@ -107,10 +110,11 @@ void ApplyLimitations(SupportResults& r, const Pass& pass) {
     r.ClaimLimitedShare2 = r.ClaimBasicShare2;
     r.PayerLimitedShare2 = r.PayerBasicShare2;
 
+    // Below the table's first row only the $50 minimum stands, and the reserve is not tested.
     if (r.CombinedNet < kCombinedFloor) {
         Flag(r);
         r.ClaimLimitedShare = r.PayerLimitedShare = kMinimumPerChild * pass.MinimumChildren(1);
-        if (pass.dualWorksheets) {
+        if (pass.DualWorksheets()) {
             r.ClaimLimitedShare2 = r.PayerLimitedShare2 =
                 kMinimumPerChild * pass.MinimumChildren(2);
         }
@@ -126,11 +130,12 @@ void ApplyLimitations(SupportResults& r, const Pass& pass) {
     ParentLimits payer{pass.payerNet,       r.PayerBasicShare,    r.PayerBasicShare2,
                        r.PayerLimitedShare, r.PayerLimitedShare2, r.PayerLimitText,
                        r.PayerLimitMark,    kPayerTexts};
+    // The order matters: a parent's later rule overwrites his earlier one.
     LimitBelowReserve(r, pass, claim);
     LimitBelowReserve(r, pass, payer);
     LimitToNetAboveReserve(r, pass, claim, 1);
     LimitToNetAboveReserve(r, pass, payer, 1);
-    if (pass.dualWorksheets) {
+    if (pass.DualWorksheets()) {
         LimitToNetAboveReserve(r, pass, claim, 2);
         LimitToNetAboveReserve(r, pass, payer, 2);
     }

@@ -2,8 +2,10 @@
 
 #include "common/rounding.h"
 #include "support/basic_obligation.h"
-#include "support/shared_schedule.h"
+#include "support/limitations.h"
+#include "support/other_children.h"
 #include "support/split_schedule.h"
+#include "support/transfer.h"
 
 namespace tovaris::support {
 
@@ -13,43 +15,50 @@ namespace {
 constexpr float kZeroCombined = 0.00000000001f;
 constexpr double kShareGuard = 0.00000001;
 
-SharedMethod SharedMethodOf(const CaseOptions& options) {
-    switch (options.sharedMethod) {
-        case tovaris::SharedMethod::SumDaysColorado:
-            return SharedMethod::SumDaysColorado;
-        case tovaris::SharedMethod::SquaredDays:
-            return SharedMethod::SquaredDays;
-        default:
-            return SharedMethod::SumDays;
-    }
+// The last family size that keeps a tier.
+constexpr int kLastTier = 5;
+
+float RoundedShare(float obligation, float share) {
+    return static_cast<float>(RoundDollars(double(obligation) * share));
 }
 
-void PriceBasicObligations(const Pass& pass, SupportResults& r) {
-    if (pass.dualWorksheets) {
-        DualWorksheetShares shares =
-            DualWorksheetBasicShares(pass.household1, pass.household2, r.CombinedNet, r.ClaimShare,
-                                     r.PayerShare, pass.extrapolate, pass.method);
-        r.PerChildSupport = shares.household1.perChild;
-        r.BasicObligation = shares.household1.total;
-        r.PerChildSupport2 = shares.household2.perChild;
-        r.BasicObligation2 = shares.household2.total;
-        r.Extrapolated = shares.household1.extrapolated || shares.household2.extrapolated;
-        r.ClaimBasicShare = shares.claimBasicShare;
-        r.PayerBasicShare = shares.payerBasicShare;
-        r.ClaimBasicShare2 = shares.claimBasicShare2;
-        r.PayerBasicShare2 = shares.payerBasicShare2;
-        return;
+void ShareIncome(const Pass& pass, SupportResults& r) {
+    r.CombinedNet = pass.claimNet + pass.payerNet;
+    if (r.CombinedNet == 0) {
+        r.CombinedNet = kZeroCombined;
     }
-    BasicObligationLookup lookup =
+    r.ClaimShare = static_cast<float>(pass.claimNet / (double(r.CombinedNet) + kShareGuard));
+    r.PayerShare = static_cast<float>(pass.payerNet / (double(r.CombinedNet) + kShareGuard));
+}
+
+void PriceDualWorksheets(const Pass& pass, SupportResults& r) {
+    const DualWorksheetShares shares =
+        DualWorksheetBasicShares(pass.household1, pass.household2, r.CombinedNet, r.ClaimShare,
+                                 r.PayerShare, pass.extrapolate, pass.method);
+    r.PerChildSupport = shares.household1.perChild;
+    r.BasicObligation = shares.household1.total;
+    r.PerChildSupport2 = shares.household2.perChild;
+    r.BasicObligation2 = shares.household2.total;
+    r.Extrapolated = shares.household1.extrapolated || shares.household2.extrapolated;
+    r.ClaimBasicShare = shares.claimBasicShare;
+    r.PayerBasicShare = shares.payerBasicShare;
+    r.ClaimBasicShare2 = shares.claimBasicShare2;
+    r.PayerBasicShare2 = shares.payerBasicShare2;
+}
+
+// One family of the pass's k children (the Arvey split prices them together too).
+void PriceOneFamily(const Pass& pass, SupportResults& r) {
+    const BasicObligationLookup lookup =
         LookupBasicObligation(pass.k, r.CombinedNet, pass.extrapolate, pass.method);
     r.PerChildSupport = lookup.perChild;
     r.BasicObligation = lookup.total;
     r.PerChildSupport2 = {};
     r.BasicObligation2 = 0;
     r.Extrapolated = lookup.extrapolated;
-    r.ClaimBasicShare = static_cast<float>(RoundDollars(double(r.BasicObligation) * r.ClaimShare));
-    r.PayerBasicShare = static_cast<float>(RoundDollars(double(r.BasicObligation) * r.PayerShare));
-    r.ClaimBasicShare2 = r.PayerBasicShare2 = 0;
+    r.ClaimBasicShare = RoundedShare(r.BasicObligation, r.ClaimShare);
+    r.PayerBasicShare = RoundedShare(r.BasicObligation, r.PayerShare);
+    r.ClaimBasicShare2 = 0;
+    r.PayerBasicShare2 = 0;
 }
 
 void UseLimitedShares(SupportResults& r) {
@@ -64,16 +73,17 @@ double TotalExpenses(const CaseGlobals& g) {
            (double(g.ClaimSpecialExp) + g.DayCareClaim + g.DayCarePayer + g.PayerSpecialExp);
 }
 
+// Expense shares and standard obligations; dual worksheets split the expenses over both.
 void ShareExpenses(const CaseGlobals& g, const Pass& pass, SupportResults& r) {
-    double total = TotalExpenses(g);
+    const double total = TotalExpenses(g);
     r.CareHealthPaidClaim =
         static_cast<float>(double(g.ClaimSpecialExp) + g.DayCareClaim + g.ClaimHealthCareMo);
     r.CareHealthPaidPayer =
         static_cast<float>(double(g.PayerSpecialExp) + g.DayCarePayer + g.PayerHealthCareMo);
-    if (pass.dualWorksheets) {
-        DualWorksheetResult dual = DualWorksheets({r.ClaimShare, r.PayerShare, r.ClaimBasicShare2,
-                                                   r.PayerBasicShare, static_cast<float>(total),
-                                                   r.CareHealthPaidClaim, r.CareHealthPaidPayer});
+    if (pass.DualWorksheets()) {
+        const DualWorksheetResult dual = DualWorksheets(
+            {r.ClaimShare, r.PayerShare, r.ClaimBasicShare2, r.PayerBasicShare,
+             static_cast<float>(total), r.CareHealthPaidClaim, r.CareHealthPaidPayer});
         r.ClaimExpenseShare = dual.claimExpenseShare;
         r.PayerExpenseShare = dual.payerExpenseShare;
         r.ClaimStandardObligation = dual.claimStandardObligation;
@@ -89,41 +99,16 @@ void ShareExpenses(const CaseGlobals& g, const Pass& pass, SupportResults& r) {
         static_cast<float>(double(r.PayerExpenseShare) + r.PayerBasicShare - r.CareHealthPaidPayer);
 }
 
-// A parent's deviation counts unless his limitation blocks it.
-double DeviationOf(const SupportResults& r, float deviation, const std::string& mark) {
-    if (r.DeviationApplied != 1 || (mark == "NA" && r.LimitsApplied == 1)) {
-        return 0;
-    }
-    return deviation;
-}
-
-float Transfer(const CaseRecord& record, const Pass& pass, const SupportResults& r) {
-    double oc = r.ClaimStandardObligation - DeviationOf(r, r.ClaimDeviation, r.ClaimLimitMark);
-    double op = r.PayerStandardObligation - DeviationOf(r, r.PayerDeviation, r.PayerLimitMark);
-    if (pass.custody == "Cust") {
-        return static_cast<float>(op);
-    }
-    if (pass.custody == "NonCust") {
-        return static_cast<float>(-oc);
-    }
-    if (pass.custody == "Shared") {
-        return SharedTransfer(SharedMethodOf(record.options), static_cast<float>(oc),
-                              static_cast<float>(op), r.ClaimTimeFactor, r.PayerTimeFactor);
-    }
-    if (pass.arvey) {
-        return ArveyTransfer(static_cast<float>(oc), static_cast<float>(op), pass.household1,
-                             pass.household2, pass.k);
-    }
-    return static_cast<float>(op - oc);  // dual worksheets
-}
-
+// Support by number of children leaves out what the Other Party owes for expenses.
 void KeepTier(const Pass& pass, SupportResults& r) {
-    if (pass.k > 5) {
+    if (pass.k > kLastTier) {
         return;
     }
-    double netExpense = double(r.PayerExpenseShare) - r.CareHealthPaidPayer;
+    const double netExpense = double(r.PayerExpenseShare) - r.CareHealthPaidPayer;
     r.TierTransfer[pass.k] = static_cast<float>(r.ChildSupportTransfer - netExpense);
     r.TierSet[pass.k] = true;
+    r.Tiers[pass.k] = {static_cast<float>(double(r.BasicObligation) + r.BasicObligation2),
+                       r.ClaimTimeFactor, r.PayerTimeFactor, pass.household1, pass.household2};
     if (pass.k == 1) {
         r.TierExpense1 = static_cast<float>(netExpense);
     }
@@ -131,27 +116,45 @@ void KeepTier(const Pass& pass, SupportResults& r) {
 
 }  // namespace
 
+Residence ResidenceOf(const CaseRecord& record) {
+    const std::string& custody = record.globals.CustodyType;
+    if (custody == "Cust") {
+        return Residence::WithClaimant;
+    }
+    if (custody == "NonCust") {
+        return Residence::WithOtherParty;
+    }
+    if (custody == "Shared") {
+        return Residence::Shared;
+    }
+    if (custody == "Split") {
+        return record.options.splitMethod == tovaris::SplitMethod::DualWS ? Residence::SplitDual
+                                                                          : Residence::SplitArvey;
+    }
+    return Residence::NotPriced;
+}
+
 void RunSupportPass(CaseRecord& record, const Pass& pass) {
     SupportResults& r = record.results.support;
-    r.CombinedNet = pass.claimNet + pass.payerNet;
-    if (r.CombinedNet == 0) {
-        r.CombinedNet = kZeroCombined;
+    ShareIncome(pass, r);
+    if (pass.DualWorksheets()) {
+        PriceDualWorksheets(pass, r);
+    } else {
+        PriceOneFamily(pass, r);
     }
-    r.ClaimShare = static_cast<float>(pass.claimNet / (double(r.CombinedNet) + kShareGuard));
-    r.PayerShare = static_cast<float>(pass.payerNet / (double(r.CombinedNet) + kShareGuard));
-    PriceBasicObligations(pass, r);
-    ApplyLimitations(r, pass);
+    ApplyLimitations(pass, r);
     if (r.LimitsApplied == 1) {
         UseLimitedShares(r);
     }
     ComputeDeviations(record, pass, r);
-    if (pass.custody == "Shared") {
-        SharedMethod method = SharedMethodOf(record.options);
-        r.ClaimBasicShare = SharedBasicShare(method, r.ClaimBasicShare);
-        r.PayerBasicShare = SharedBasicShare(method, r.PayerBasicShare);
+    if (pass.residence == Residence::Shared) {
+        r.ClaimTimeFactor = pass.nights.claim;
+        r.PayerTimeFactor = pass.nights.payer;
+        r.ClaimBasicShare = SharedBasicShare(pass.sharedMethod, r.ClaimBasicShare);
+        r.PayerBasicShare = SharedBasicShare(pass.sharedMethod, r.PayerBasicShare);
     }
     ShareExpenses(record.globals, pass, r);
-    r.ChildSupportTransfer = Transfer(record, pass, r);
+    r.ChildSupportTransfer = Transfer(pass, r);
     KeepTier(pass, r);
 }
 

@@ -1,41 +1,57 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "case/case_record.h"
 #include "support/extrapolation.h"
+#include "support/parenting_time.h"
+#include "support/shared_schedule.h"
 
 namespace tovaris::support {
 
-// What stays the same in every pass of one calculation, and what changes with k.
+// Where the children live, with the split method the menus chose; it picks the pricing and the
+// transfer formula of every pass.
+enum class Residence {
+    WithClaimant,    // "Cust"
+    WithOtherParty,  // "NonCust"
+    Shared,          // "Shared", by the chosen shared method
+    SplitArvey,      // "Split", one family of all the children
+    SplitDual,       // "Split", one worksheet per household
+    NotPriced,       // any other custody code: no pass changes the transfer
+};
+
+// The case's CustodyType with the split method of the menus.
+Residence ResidenceOf(const CaseRecord& record);
+
+// What stays the same in every pass of one calculation, and the family of the pass.
 struct Pass {
-    int16_t k = 0;  // children priced in this pass
+    Residence residence = Residence::NotPriced;
+    SharedMethod sharedMethod = SharedMethod::SumDays;
     float claimNet = 0;
     float payerNet = 0;
-    std::string custody;
-    bool dualWorksheets = false;  // "Split" with the dual worksheet method
-    bool arvey = false;           // "Split" with the Arvey method
-    int16_t household1 = 0;       // split: the children of the pass living with the Claimant
-    int16_t household2 = 0;       // ... and with the Other Party
     int16_t extrapolate = 0;
     ExtrapolationMethod method = ExtrapolationMethod::Dont;
-    float reserve = 1519;
 
-    // The children a $50 minimum counts: the household's own for dual worksheets.
+    int16_t k = 0;           // children priced in this pass
+    float reserve = 1519;    // the self-support reserve, read afresh for each pass
+    int16_t household1 = 0;  // split: the children of the pass living with the Claimant
+    int16_t household2 = 0;  // ... and with the Other Party
+    AverageNights nights;    // shared: the pass family's average overnights
+
+    bool DualWorksheets() const { return residence == Residence::SplitDual; }
+
+    // The children a $50 minimum counts: the household's own for dual worksheets, else all.
     int16_t MinimumChildren(int household) const {
-        return dualWorksheets ? (household == 1 ? household1 : household2) : k;
+        if (!DualWorksheets()) {
+            return k;
+        }
+        return household == 1 ? household1 : household2;
     }
 };
 
-// Steps 3 to 14 of one pass, writing record.results.support.
+// One pass for the family of pass.k children: shares, basic obligations, limitations,
+// deviations, expenses, standard obligations, the transfer and its tier, written to
+// record.results.support.
 void RunSupportPass(CaseRecord& record, const Pass& pass);
-
-// The low-income limitations of one pass: limited shares, texts, marks and the limits button.
-void ApplyLimitations(SupportResults& r, const Pass& pass);
-
-// Each parent's deviation for children of other relationships in this pass (0 where none), and
-// the deviation button.
-void ComputeDeviations(const CaseRecord& record, const Pass& pass, SupportResults& r);
 
 }  // namespace tovaris::support

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cfenv>
 
 #include "case/case_record.h"
+#include "case/income_refresh.h"
 #include "common/rounding.h"
 #include "tax/business_income_deduction.h"
 #include "tax/federal_income_tax.h"
@@ -58,19 +60,11 @@ void ComputeNontaxableSocialSecurity(const PartyTaxInputs& in, PartyTaxResults& 
                                       in.filingStatus, static_cast<float>(adjustments));
 }
 
-// Income subject to federal tax: total income less the income exempt from it and the
-// adjustments, the new spouse's added on a joint return.
-double IncomeSubjectToTax(const PartyTaxInputs& in) {
-    double own = in.own.total - in.own.earnedExempt - in.own.notTaxed - in.adjustments;
-    double spouse = in.spouse.total - in.spouse.earnedExempt - in.spouse.notTaxed;
-    return own + (in.joint ? spouse : 0);
-}
-
-void ComputeAgi(const PartyTaxInputs& in, IncomeParty party, const TaxResults& tax,
+void ComputeAgi(const PartyTaxInputs& in, IncomeParty party, float monthlyMaintenance,
                 bool taxedToPayee, PartyTaxResults& r) {
-    double agi = IncomeSubjectToTax(in) - r.HalfSETax - r.NontaxableSS;
+    double agi = double{tax::IncomeSubjectToFederalTax(in)} - r.HalfSETax - r.NontaxableSS;
     if (taxedToPayee) {
-        agi += MaintenanceSign(party) * 12.0 * tax.MonthlyMaintenance;
+        agi += MaintenanceSign(party) * 12.0 * monthlyMaintenance;
     }
     r.AGI = static_cast<float>(agi);
 }
@@ -94,9 +88,7 @@ void ComputeFederalTax(const PartyTaxInputs& in, PartyTaxResults& r) {
     income.itemizedDeductions = static_cast<float>(in.itemized);
     income.age65OrOver = in.age65;
     income.filingStatus = in.filingStatus;
-    income.netInvestmentIncome =
-        static_cast<float>(in.own.shortTerm + in.own.longTerm + in.own.rentals +
-                           in.spouse.shortTerm + in.spouse.longTerm + in.spouse.rentals);
+    income.netInvestmentIncome = tax::NetInvestmentIncome(in);
     r.FederalTax = tax::FederalIncomeTax(income);
 }
 
@@ -112,9 +104,7 @@ void ComputeCredits(const PartyTaxInputs& in, IncomeParty party, const std::stri
     c.dayCareChildren = in.dayCareChildren;
     c.calculateEarnedCredit = in.earnedCreditAsked;
     c.earnedCreditChildren = in.earnedCreditChildren;
-    c.investmentIncome = static_cast<float>(
-        in.own.shortTerm + in.own.passThrough() + in.own.longTerm + in.own.notTaxed +
-        in.spouse.shortTerm + in.spouse.passThrough() + in.spouse.longTerm + in.spouse.notTaxed);
+    c.investmentIncome = tax::EarnedCreditInvestmentIncome(in);
     c.limits.wages = static_cast<float>(in.own.ficaWages() + in.spouse.ficaWages());
     c.limits.selfEmploymentIncome = static_cast<float>(std::max(0.0, in.own.selfEmployment()) +
                                                        std::max(0.0, in.spouse.selfEmployment()));
@@ -146,8 +136,9 @@ void ComputeStateTax(const PartyTaxInputs& in, IncomeParty party, const TaxResul
             r.AGI - MaintenanceSign(party) * 12.0 * tax.MonthlyMaintenance;
         rate = in.stateTaxAmount / (agiWithoutMaintenance + kTiny);
     }
+    // The rate is kept in single precision, as the entered rate is, before it is applied.
     r.StateTaxRate = static_cast<float>(rate);
-    double stateTax = std::max(0.0, RoundDollars(rate * r.AGI));
+    double stateTax = std::max(0.0, RoundDollars(double{r.StateTaxRate} * r.AGI));
     if (in.stateTaxAsAmount && !taxedToPayee) {
         stateTax = in.stateTaxAmount;
     }
@@ -203,6 +194,20 @@ void ApplyTypedNetIncome(float typed, PartyTaxResults& r) {
     r.NetMonthly = typed;
 }
 
+// Overflow and invalid operations leave sticky flags: cleared before the steps, tested after,
+// so that no step needs a check of its own.
+constexpr int kArithmeticFaults = FE_OVERFLOW | FE_INVALID;
+
+void StartArithmeticCheck() {
+    std::feclearexcept(kArithmeticFaults);
+}
+
+void FinishArithmeticCheck() {
+    if (std::fetestexcept(kArithmeticFaults) != 0) {
+        throw tax::ArithmeticError();
+    }
+}
+
 using BothParties = std::array<PartyTaxInputs, 2>;
 
 BothParties GatherBothParties(const CaseRecord& record) {
@@ -218,7 +223,7 @@ void RunTaxSteps(CaseRecord& record, const BothParties& inputs) {
         PartyTaxResults& r = ResultsOf(tax, party);
         ComputePayroll(in, r);
         ComputeNontaxableSocialSecurity(in, r);
-        ComputeAgi(in, party, tax, taxedToPayee, r);
+        ComputeAgi(in, party, tax.MonthlyMaintenance, taxedToPayee, r);
         ComputeBusinessDeduction(in, r);
         ComputeFederalTax(in, r);
         ComputeCredits(in, party, record.globals.CustodyType, r);
@@ -230,10 +235,13 @@ void RunTaxSteps(CaseRecord& record, const BothParties& inputs) {
 }  // namespace
 
 void RunTaxSteps(CaseRecord& record) {
+    StartArithmeticCheck();
     RunTaxSteps(record, GatherBothParties(record));
+    FinishArithmeticCheck();
 }
 
 void RunNetIncomePhase(CaseRecord& record) {
+    StartArithmeticCheck();
     BothParties inputs = GatherBothParties(record);
     RunTaxSteps(record, inputs);
     TaxResults& tax = record.results.tax;
@@ -250,12 +258,14 @@ void RunNetIncomePhase(CaseRecord& record) {
     if (state == 3 || state == 4) {
         ApplyTypedNetIncome(tax.NewOtherNet, tax.Payer);
     }
+    FinishArithmeticCheck();
 }
 
 void EstimateWorksheetTaxes(CaseRecord& record) {
     TaxResults& tax = record.results.tax;
     tax.WorksheetIncomeTaxes[0] = tax.WorksheetIncomeTaxes[1] = 0;
     tax.WorksheetFica[0] = tax.WorksheetFica[1] = 0;
+    BringIncomeScreensToYearly(record);
     RunTaxSteps(record);
     for (IncomeParty party : kIncomeParties) {
         int column = WorksheetColumnOf(record, party);

@@ -1,20 +1,34 @@
 #pragma once
 
+#include <stdexcept>
+
 namespace tovaris {
 
 struct CaseRecord;
+
+namespace tax {
+
+// A floating-point overflow or invalid operation in a tax step: the calculation stops.
+struct ArithmeticError : std::runtime_error {
+    ArithmeticError() : std::runtime_error("arithmetic error in the net-income phase") {}
+};
+
+}  // namespace tax
 
 // The first phase of every child support calculation: both parties' payroll taxes, AGIs,
 // business income deductions, federal taxes, credits and state taxes, and their yearly and
 // monthly net incomes, written into record.results.tax.
 // Monthly maintenance comes from record.results.tax.MonthlyMaintenance, set by the caller.
+// Throws tax::ArithmeticError when any step overflows or makes an invalid operation.
 void RunNetIncomePhase(CaseRecord& record);
 
-// The tax steps alone (payroll tax to state tax), as the worksheet and declaration estimates use.
+// The tax steps alone (payroll tax to state tax), as the worksheet and declaration estimates use;
+// throws tax::ArithmeticError likewise.
 void RunTaxSteps(CaseRecord& record);
 
-// The worksheet's "Estimate Taxes": the four typed monthly tax amounts of the worksheet columns
-// from the tax steps, for a later run with the worksheet's taxes in force.
+// The worksheet's "Estimate Taxes": brings the income screens to yearly figures, then fills the
+// four typed monthly tax amounts of the worksheet columns from the tax steps, for a later run
+// with the worksheet's taxes in force.
 void EstimateWorksheetTaxes(CaseRecord& record);
 
 }  // namespace tovaris

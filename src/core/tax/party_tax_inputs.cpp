@@ -1,5 +1,7 @@
 #include "tax/party_tax_inputs.h"
 
+#include <initializer_list>
+
 #include "case/income_entries.h"
 #include "tax/filing_status.h"
 
@@ -45,6 +47,15 @@ ColumnIncome Column(const CaseRecord& record, IncomeParty party, int column) {
     return c;
 }
 
+// Sums yearly amounts of pages 2-4 in double precision.
+double SumOf(const PartyIncomeEntries& screen, std::initializer_list<IncomeDeduction> deductions) {
+    double sum = 0;
+    for (IncomeDeduction d : deductions) {
+        sum += screen.Deduction(d);
+    }
+    return sum;
+}
+
 int16_t EarnedCreditChildren(const CaseFields& fields, IncomeParty party) {
     const char* options[] = {"EICOne", "EICTwo", "EICThree"};
     for (int16_t i = 0; i < 3; ++i) {
@@ -71,11 +82,7 @@ PartyTaxInputs GatherPartyTaxInputs(const CaseRecord& record, IncomeParty party)
     if (in.joint) {
         in.spouse = Column(record, party, kNewSpouseColumn);
     }
-    in.adjustments =
-        deduction(IncomeDeduction::IRADeduct) + deduction(IncomeDeduction::OtherDeduct) +
-        deduction(IncomeDeduction::SelfRetirementDeduct) +
-        deduction(IncomeDeduction::SelfHealthDeduct) + deduction(IncomeDeduction::PriorMaintPaid) +
-        (in.joint ? deduction(IncomeDeduction::PriorMaintPaid1) : 0);
+    in.adjustments = AdjustmentsToGrossIncome(screen, in.joint);
     if (fields.Selected(PartyFieldName(party, "ItemizedDeduction"))) {
         in.itemized = deduction(IncomeDeduction::ItemizedAmount);
     }
@@ -90,12 +97,49 @@ PartyTaxInputs GatherPartyTaxInputs(const CaseRecord& record, IncomeParty party)
         fields.Text(claimant ? "ClaimStateTaxCombo" : "PayerStateTaxCombo") == "As Amount";
     in.stateTaxRate = claimant ? g.ClaimStateTaxRate : g.PayerStateTaxRate;
     in.stateTaxAmount = claimant ? g.ClaimStateTaxAmount : g.PayerStateTaxAmount;
-    in.worksheetDeductions =
-        deduction(IncomeDeduction::StIndus) + deduction(IncomeDeduction::Dues) +
-        deduction(IncomeDeduction::PensionPay) + deduction(IncomeDeduction::Retire) +
-        deduction(IncomeDeduction::PriorMaintPaid) + deduction(IncomeDeduction::PriorMaintPaid2);
+    in.worksheetDeductions = WorksheetDeductions(screen);
     in.grossYearly = claimant ? g.ClaimGrossYearly : g.PayerGrossYearly;
     return in;
+}
+
+float AdjustmentsToGrossIncome(const PartyIncomeEntries& screen, bool joint) {
+    double sum =
+        SumOf(screen, {IncomeDeduction::IRADeduct, IncomeDeduction::OtherDeduct,
+                       IncomeDeduction::SelfRetirementDeduct, IncomeDeduction::SelfHealthDeduct,
+                       IncomeDeduction::PriorMaintPaid});
+    if (joint) {
+        sum += screen.Deduction(IncomeDeduction::PriorMaintPaid1);
+    }
+    return static_cast<float>(sum);
+}
+
+float WorksheetDeductions(const PartyIncomeEntries& screen) {
+    return static_cast<float>(
+        SumOf(screen, {IncomeDeduction::StIndus, IncomeDeduction::Dues, IncomeDeduction::PensionPay,
+                       IncomeDeduction::Retire, IncomeDeduction::PriorMaintPaid,
+                       IncomeDeduction::PriorMaintPaid2}));
+}
+
+float IncomeSubjectToFederalTax(const PartyTaxInputs& in) {
+    const ColumnIncome& own = in.own;
+    const ColumnIncome& spouse = in.spouse;
+    double income = own.total - own.earnedExempt - own.notTaxed - in.adjustments;
+    if (in.joint) {
+        income += spouse.total - spouse.earnedExempt - spouse.notTaxed;
+    }
+    return static_cast<float>(income);
+}
+
+float NetInvestmentIncome(const PartyTaxInputs& in) {
+    auto column = [](const ColumnIncome& c) { return c.shortTerm + c.longTerm + c.rentals; };
+    return static_cast<float>(column(in.own) + (in.joint ? column(in.spouse) : 0));
+}
+
+float EarnedCreditInvestmentIncome(const PartyTaxInputs& in) {
+    auto column = [](const ColumnIncome& c) {
+        return c.shortTerm + c.passThrough() + c.longTerm + c.notTaxed;
+    };
+    return static_cast<float>(column(in.own) + (in.joint ? column(in.spouse) : 0));
 }
 
 }  // namespace tovaris::tax

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "case/case_record.h"
+#include "case/income_entries.h"
 #include "case/income_fields.h"
 #include "tax/business_income.h"
 
@@ -54,5 +55,29 @@ struct PartyTaxInputs {
 };
 
 PartyTaxInputs GatherPartyTaxInputs(const CaseRecord& record, IncomeParty party);
+
+// Figures the income screen derives for the tax steps, yearly, each kept in single precision.
+
+// IRA deduction, other adjustments, self-employed retirement and health insurance deductions and
+// maintenance paid to prior spouses under orders before 2019 (on a joint return the new
+// spouse's such maintenance too).
+float AdjustmentsToGrossIncome(const PartyIncomeEntries& screen, bool joint);
+
+// What the worksheet deducts besides taxes: state industrial insurance, mandatory dues and
+// pension payments, voluntary retirement contributions and maintenance paid to prior spouses
+// (orders before 2019 and after 2018).
+float WorksheetDeductions(const PartyIncomeEntries& screen);
+
+// Total income less the income only subject to FICA, the income not subject to federal tax and
+// the adjustments; on a joint return the new spouse's total less the same two incomes is added.
+float IncomeSubjectToFederalTax(const PartyTaxInputs& in);
+
+// Short-term gains and interest, long-term gains, rentals, royalties and annuities (both
+// columns on a joint return): what the net investment income tax applies to.
+float NetInvestmentIncome(const PartyTaxInputs& in);
+
+// The investment income of the earned income credit's limit: short-term gains and interest,
+// pass-through distributions, long-term gains and income not subject to federal tax.
+float EarnedCreditInvestmentIncome(const PartyTaxInputs& in);
 
 }  // namespace tovaris::tax

@@ -20,6 +20,7 @@
 #include "case/income_window.h"
 #include "case/preferences.h"
 #include "maintenance/ed_skills_window.h"
+#include "support/child_support_command.h"
 #include "support/overnight_estimator_window.h"
 #include "support/parenting_time_window.h"
 #include "tax/business_window.h"
@@ -243,13 +244,11 @@ void ExpressEntryWindow::RunFormCommand(const QString& button) {
 }
 
 void ExpressEntryWindow::RunChildSupport() {
-    if (ChildSupportReadIn(context_.record, context_.interaction).stopped) {
+    if (RunChildSupportCommand(context_.record, context_.interaction).stopped) {
         return;
     }
-    context_.interaction.Box("Child Support",
-                             "The entries are complete. The child support calculation is not "
-                             "available in this version yet.",
-                             BoxButtons::Ok);
+    emit caseChanged();  // the income screens and the parenting table were brought up to date
+    context_.interaction.Box("Child Support", TransferSentence(context_.record), BoxButtons::Ok);
 }
 
 void ExpressEntryWindow::RunMaintenance() {

@@ -1,7 +1,6 @@
 #include "case/income_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -12,12 +11,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "app/field_binder.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
+#include "case/income_screen_parts.h"
 #include "tax/business_window.h"
 
 namespace tovaris::gui {
@@ -52,119 +54,73 @@ constexpr IncomeRow kIncomeRows[] = {
     {IncomeSource::SS, "Social Security Benefits Received (Portion May Be Subject to Fed Tax)"},
 };
 
-struct PeriodItem {
-    IncomePeriod period;
-    const char* name;
-    const char* caption;
-};
+constexpr char kYearlyNote[] = "Enter All As YEARLY Values";
 
-constexpr PeriodItem kPeriods[] = {
-    {IncomePeriod::Yearly, "Yearly", "Yearly"},
-    {IncomePeriod::Monthly, "Monthly", "Monthly"},
-    {IncomePeriod::SemiWeekly, "SemiWeekly", "Every Two Weeks"},
-    {IncomePeriod::Weekly, "Weekly", "Weekly"},
-    {IncomePeriod::Hourly, "Hourly", "Hourly (40-Hour Week)"},
-};
-
-QLabel* Wrapped(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
+QLabel* CenteredHeading(const QString& text, QWidget* parent) {
+    QLabel* label = HeadingLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-QLineEdit* Amount(const QString& name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMinimumWidth(120);
-    edit->setMaximumWidth(150);
-    edit->setAlignment(Qt::AlignRight);
-    return edit;
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), text.size());
+// A page fits the designed size; on a smaller window it scrolls rather than crowds its rows.
+QWidget* Scrolling(QWidget* page) {
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(page);
+    scroll->viewport()->setAutoFillBackground(false);  // the page keeps the tab's own colour
+    page->setAutoFillBackground(false);
+    return scroll;
 }
 
 }  // namespace
 
 IncomeWindow::IncomeWindow(AppContext& context, IncomeParty party, QWidget* parent)
-    : QMainWindow(parent), context_(context), party_(party) {
+    : QMainWindow(parent),
+      context_(context),
+      party_(party),
+      interaction_(std::make_unique<RevealingInteraction>(
+          context.interaction, [this](const QString& field) { RevealField(field); })) {
     bool claimant = party == IncomeParty::Claimant;
     setObjectName(claimant ? "ClaimIncome" : "PayerIncome");
     setWindowTitle(claimant ? "Claimant's Income" : "Other Party's Income");
-    BuildMenus();
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    auto* top = new QHBoxLayout;
-    auto* period = new QLabel(central);
-    period->setObjectName("PeriodLabel");
-    periodLabels_ << period;
-    top->addWidget(period);
-    top->addStretch();
-    imputed_ = new QLabel("IMPUTED", central);
-    imputed_->setObjectName("ImputedMark");
-    imputed_->setStyleSheet("color: #b00000; font-weight: bold;");
-    top->addWidget(imputed_);
-    layout->addLayout(top);
-
-    pages_ = new QTabWidget(central);
-    pages_->addTab(BuildIncomePage(), "Gross Income");
-    pages_->addTab(BuildAdjustmentsPage(), "Adjustments To Gross Income For Fed Tax Calculation");
-    pages_->addTab(BuildCreditsPage(), "Fed Tax Credits And Deductions");
-    pages_->addTab(BuildDeductionsPage(), "Other Worksheet Income Deductions And 2nd Family Data");
-    layout->addWidget(pages_);
-
-    auto* buttons = new QHBoxLayout;
-    auto* impute = new QPushButton(
-        claimant ? "IMPUTE CLAIMANT'S INCOME" : "IMPUTE OTHER PARTY'S INCOME", central);
-    impute->setObjectName("Impute");
-    impute->setEnabled(false);  // the imputation calculator comes with its own screen
-    auto* business = new QPushButton("Business Income", central);
-    business->setObjectName("Business");
-    business_ = new BusinessWindow(context_, party_, this);
-    connect(business, &QPushButton::clicked, this, [this] {
-        business_->Refresh();
-        business_->show();
-        business_->raise();
-    });
-    connect(business_, &BusinessWindow::closed, this, &IncomeWindow::Refresh);
-    auto* exit = new QPushButton("Exit", central);
-    exit->setObjectName("ExitButton");
-    connect(exit, &QPushButton::clicked, this, &IncomeWindow::Exit);
-    buttons->addWidget(impute);
-    buttons->addWidget(business);
-    buttons->addStretch();
-    buttons->addWidget(exit);
-    layout->addLayout(buttons);
-    setCentralWidget(central);
-
-    binder_ = new FieldBinder(context_.record.fields, *central);
-    binder_->BindAll();
-    connect(binder_, &FieldBinder::edited, this, &IncomeWindow::OnEdited);
-    for (QLineEdit* edit : central->findChildren<QLineEdit*>()) {
-        connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-    }
-    resize(1220, 660);
-    Refresh();
-}
-
-void IncomeWindow::BuildMenus() {
     QAction* exit = menuBar()->addAction("E&xit");
     exit->setObjectName("Exit");
     connect(exit, &QAction::triggered, this, &IncomeWindow::Exit);
-    QMenu* periods = menuBar()->addMenu("Entry Time Period");
-    periods->setObjectName("EntryTimePeriod");
-    auto* group = new QActionGroup(this);
-    for (const PeriodItem& item : kPeriods) {
-        QAction* action = periods->addAction(item.caption);
-        action->setObjectName(item.name);
-        action->setCheckable(true);
-        group->addAction(action);
-        IncomePeriod period = item.period;
-        connect(action, &QAction::triggered, this, [this, period] { SetPeriod(period); });
-    }
+    periodItems_ = AddPeriodMenu(*menuBar(), *this, [this](IncomePeriod p) { SetPeriod(p); });
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    pages_ = new QTabWidget(central);
+    pages_->setObjectName("IncomePages");
+    pages_->setUsesScrollButtons(true);
+    incomePage_ = BuildIncomePage();
+    pages_->addTab(Scrolling(incomePage_), "Gross Income");
+    pages_->addTab(Scrolling(BuildAdjustmentsPage()),
+                   "Adjustments To Gross Income For Fed Tax Calculation");
+    pages_->addTab(Scrolling(BuildCreditsPage()), "Fed Tax Credits And Deductions");
+    pages_->addTab(Scrolling(BuildDeductionsPage()),
+                   "Other Worksheet Income Deductions And 2nd Family Data");
+    layout->addWidget(pages_);
+    layout->addWidget(BuildButtons());
+    setCentralWidget(central);
+
+    business_ = new BusinessWindow(context_, party_, this);
+    connect(business_, &BusinessWindow::closed, this, [this] {
+        AddIncomeVars(context_.record, party_);  // the business income and the totals
+        Refresh();
+    });
+
+    binder_ = new FieldBinder(context_.record.fields, *central);
+    binder_->BindAll();
+    ConnectEntries();
+    resize(1100, 600);
+    Refresh();
 }
+
+IncomeWindow::~IncomeWindow() = default;
 
 QString IncomeWindow::Name(IncomeSource source, int column) const {
     return QString::fromStdString(IncomeFieldName(party_, source, column));
@@ -178,150 +134,179 @@ QString IncomeWindow::Role(const char* role) const {
     return QString::fromStdString(PartyFieldName(party_, role));
 }
 
+QString IncomeWindow::Who() const {
+    return party_ == IncomeParty::Claimant ? "Claimant" : "Other Party";
+}
+
 QWidget* IncomeWindow::BuildIncomePage() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    bool claimant = party_ == IncomeParty::Claimant;
-    grid->addWidget(new QLabel(claimant ? "Claimant" : "Other Party", page), 0, 1, Qt::AlignCenter);
-    auto* spouse = new QLabel("New Spouse", page);
-    grid->addWidget(spouse, 0, 2, Qt::AlignCenter);
+    imputed_ = new QLabel("IMPUTED", page);
+    imputed_->setObjectName("ImputedMark");
+    imputed_->setStyleSheet("color: #b00000; font-weight: bold;");
+    grid->addWidget(imputed_, 0, 0);
+    grid->addWidget(CenteredHeading(Who(), page), 0, 1);
+    QLabel* spouse = CenteredHeading("New Spouse", page);
+    grid->addWidget(spouse, 0, 2);
     newSpouseWidgets_ << spouse;
-    int row = 1;
+    for (int column : {kPartyColumn, kNewSpouseColumn}) {
+        auto* period = new QLabel(page);
+        period->setObjectName(column == kPartyColumn ? "PeriodLabel" : "PeriodLabel1");
+        period->setAlignment(Qt::AlignCenter);
+        period->setStyleSheet("color: #00308f; font-weight: bold;");
+        grid->addWidget(period, 1, 1 + column);
+        periodLabels_ << period;
+        if (column == kNewSpouseColumn) {
+            newSpouseWidgets_ << period;
+        }
+    }
+    int row = 2;
     for (const IncomeRow& income : kIncomeRows) {
-        grid->addWidget(Wrapped(income.label, page), row, 0);
-        grid->addWidget(Amount(Name(income.source, kPartyColumn), page), row, 1);
-        QLineEdit* spouseAmount = Amount(Name(income.source, kNewSpouseColumn), page);
+        grid->addWidget(WrappedLabel(income.label, page), row, 0);
+        grid->addWidget(AmountEdit(Name(income.source, kPartyColumn), page), row, 1);
+        QLineEdit* spouseAmount = AmountEdit(Name(income.source, kNewSpouseColumn), page);
         grid->addWidget(spouseAmount, row, 2);
         newSpouseWidgets_ << spouseAmount;
         ++row;
     }
-    grid->addWidget(new QLabel("Total Income From All Sources", page), row, 0);
+    grid->addWidget(HeadingLabel("Total Income From All Sources", page), row, 0);
     for (int column : {kPartyColumn, kNewSpouseColumn}) {
         QLineEdit* total =
-            Amount(QString::fromStdString(IncomeTotalFieldName(party_, column)), page);
+            AmountEdit(QString::fromStdString(IncomeTotalFieldName(party_, column)), page);
         total->setReadOnly(true);
+        total->setFocusPolicy(Qt::NoFocus);
         grid->addWidget(total, row, 1 + column);
         if (column == kNewSpouseColumn) {
             newSpouseWidgets_ << total;
         }
     }
-    auto* note = Wrapped(claimant ? "To Prorate Taxes, Claimant's MFJ Status Requires Income "
-                                    "Entries For New Spouse"
-                                  : "To Prorate Taxes, Other Party's MFJ Status Requires Income "
-                                    "Entries For New Spouse",
-                         page);
-    grid->addWidget(note, row + 1, 0, 1, 3);
+    ++row;
+    QLabel* note = WrappedLabel(
+        "To Prorate Taxes, " + Who() + "'s MFJ Status Requires Income Entries For New Spouse",
+        page);
+    note->setStyleSheet("font-style: italic;");
+    grid->addWidget(note, row++, 0, 1, 3);
     newSpouseWidgets_ << note;
     grid->setColumnStretch(0, 1);
-    grid->setRowStretch(row + 2, 1);
+    grid->setRowStretch(row, 1);
     return page;
 }
 
 QWidget* IncomeWindow::BuildAdjustmentsPage() {
     auto* page = new QWidget(this);
-    auto* layout = new QGridLayout(page);
-    layout->addWidget(new QLabel("IRA Deduction", page), 0, 0);
-    layout->addWidget(Amount(Name(IncomeDeduction::IRADeduct), page), 0, 1);
-    layout->addWidget(new QLabel("Other Adjustments To Gross Income", page), 1, 0);
-    layout->addWidget(Amount(Name(IncomeDeduction::OtherDeduct), page), 1, 1);
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(HeadingLabel(kYearlyNote, page), 0, 0, 1, 2);
+    grid->addWidget(WrappedLabel("IRA Deduction", page), 1, 0);
+    grid->addWidget(AmountEdit(Name(IncomeDeduction::IRADeduct), page), 1, 1);
+    grid->addWidget(WrappedLabel("Other Adjustments To Gross Income", page), 2, 0);
+    grid->addWidget(AmountEdit(Name(IncomeDeduction::OtherDeduct), page), 2, 1);
+
     auto* self = new QGroupBox(
         "Federal Tax Income Deductions Available Only To Self Employed Individuals", page);
     auto* selfGrid = new QGridLayout(self);
-    selfGrid->addWidget(new QLabel("Self-Employed Retirement Plan Contributions", self), 0, 0);
-    selfGrid->addWidget(Amount(Name(IncomeDeduction::SelfRetirementDeduct), self), 0, 1);
-    selfGrid->addWidget(new QLabel("Self-Employed Health Insurance Deduction", self), 1, 0);
-    selfGrid->addWidget(Amount(Name(IncomeDeduction::SelfHealthDeduct), self), 1, 1);
+    selfGrid->addWidget(
+        WrappedLabel("Self-Employed Retirement Plan Contributions (SEP, SIMPLE, Keogh)", self), 0,
+        0);
+    selfGrid->addWidget(AmountEdit(Name(IncomeDeduction::SelfRetirementDeduct), self), 0, 1);
+    selfGrid->addWidget(WrappedLabel("Self-Employed Health Insurance Deduction", self), 1, 0);
+    selfGrid->addWidget(AmountEdit(Name(IncomeDeduction::SelfHealthDeduct), self), 1, 1);
     selfGrid->setColumnStretch(0, 1);
-    layout->addWidget(self, 2, 0, 1, 2);
-    layout->addWidget(new QLabel("Enter All As YEARLY Values", page), 3, 0, 1, 2);
-    layout->setColumnStretch(0, 1);
-    layout->setRowStretch(4, 1);
+    grid->addWidget(self, 3, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(4, 1);
     return page;
 }
 
 QWidget* IncomeWindow::BuildCreditsPage() {
     auto* page = new QWidget(this);
-    auto* layout = new QGridLayout(page);
-    bool claimant = party_ == IncomeParty::Claimant;
-    QString who = claimant ? "Claimant" : "Other Party";
-    auto* standard = new QRadioButton("Standard Deduction", page);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(HeadingLabel(kYearlyNote, page));
+
+    auto* deduction = new QGroupBox("Federal Deduction", page);
+    auto* deductionGrid = new QGridLayout(deduction);
+    auto* standard = new QRadioButton("Standard Deduction", deduction);
     standard->setObjectName(Role("StandardDeduction"));
-    auto* itemized = new QRadioButton("Itemized Deductions", page);
+    auto* itemized = new QRadioButton("Itemized Deductions", deduction);
     itemized->setObjectName(Role("ItemizedDeduction"));
-    layout->addWidget(standard, 0, 0);
-    layout->addWidget(itemized, 1, 0);
+    deductionGrid->addWidget(standard, 0, 0, 1, 2);
+    deductionGrid->addWidget(itemized, 1, 0, 1, 2);
 
-    auto* amounts = new QWidget(page);
-    amounts->setObjectName("ItemizedAmounts");
-    auto* amountGrid = new QGridLayout(amounts);
-    amountGrid->setContentsMargins(20, 0, 0, 0);
-    amountGrid->addWidget(new QLabel("Itemized Deductions Amount", amounts), 0, 0);
-    amountGrid->addWidget(Amount(Name(IncomeDeduction::ItemizedAmount), amounts), 0, 1);
-    amountGrid->addWidget(new QLabel("Itemized Deductions Not Subject To Limits", amounts), 1, 0);
-    amountGrid->addWidget(Amount(Name(IncomeDeduction::ItemizedNoLimit), amounts), 1, 1);
-    amountGrid->addWidget(
-        Wrapped("Mortgage Interest Incurred after 2017 Limited to Indebtedness of "
-                "750K (375K MFS), 1000K (500K MFS) if Incurred before 2018",
-                amounts),
-        2, 0, 1, 2);
-    amountGrid->addWidget(Wrapped("Up to 10K (5K MFS) for State and Property Taxes Combined, (2% "
-                                  "floor misc. deducts are no longer allowed)",
-                                  amounts),
-                          3, 0, 1, 2);
-    layout->addWidget(amounts, 2, 0, 1, 2);
+    itemized_ = new QWidget(deduction);
+    itemized_->setObjectName("ItemizedAmounts");
+    auto* amountGrid = new QGridLayout(itemized_);
+    amountGrid->setContentsMargins(24, 0, 0, 0);
+    amountGrid->addWidget(WrappedLabel("Itemized Deductions Amount", itemized_), 0, 0);
+    amountGrid->addWidget(AmountEdit(Name(IncomeDeduction::ItemizedAmount), itemized_), 0, 1);
+    amountGrid->addWidget(WrappedLabel("Itemized Deductions Not Subject To Limits", itemized_), 1,
+                          0);
+    amountGrid->addWidget(AmountEdit(Name(IncomeDeduction::ItemizedNoLimit), itemized_), 1, 1);
+    for (const char* text :
+         {"Mortgage Interest Incurred after 2017 Limited to Indebtedness of 750K (375K MFS), 1000K "
+          "(500K MFS) if Incurred before 2018",
+          "Up to 10K (5K MFS) for State and Property Taxes Combined, (2% floor misc. deducts are "
+          "no longer allowed)"}) {
+        QLabel* note = WrappedLabel(text, itemized_);
+        note->setStyleSheet("font-style: italic;");
+        amountGrid->addWidget(note, amountGrid->rowCount(), 0, 1, 2);
+    }
+    amountGrid->setColumnStretch(0, 1);
+    deductionGrid->addWidget(itemized_, 2, 0, 1, 2);
 
-    auto* age = new QCheckBox("Check Here if " + who +
+    auto* age = new QCheckBox("Check Here if " + Who() +
                                   " is Age 65 or Older (adds $1850 to Standard Deduction for HH or "
                                   "Single or $1500 for MFS, MFJ)",
-                              page);
+                              deduction);
     age->setObjectName(QString::fromStdString(AgeSixtyFiveFieldName(party_)));
-    layout->addWidget(age, 3, 0, 1, 2);
-    auto* realEstate = new QCheckBox("Check Here To Apply An Additional $500 To The " + who +
+    deductionGrid->addWidget(age, 3, 0, 1, 2);
+    auto* realEstate = new QCheckBox("Check Here To Apply An Additional $500 To The " + Who() +
                                          "'s Standard Deduction For Real Estate Taxes Paid",
-                                     page);
+                                     deduction);
     realEstate->setObjectName(Role("RealSDCheck"));
-    layout->addWidget(realEstate, 4, 0, 1, 2);
+    deductionGrid->addWidget(realEstate, 4, 0, 1, 2);
+    deductionGrid->setColumnStretch(0, 1);
+    layout->addWidget(deduction);
 
+    auto* credits = new QGroupBox("Federal Tax Credits", page);
+    auto* creditGrid = new QGridLayout(credits);
     auto* eic = new QCheckBox(
         "Check If You Want Program To Calculate, If Applicable, An Earned Income Credit (EIC) ",
-        page);
+        credits);
     eic->setObjectName(Role("EICCheck"));
-    layout->addWidget(eic, 5, 0, 1, 2);
-    auto* eicOptions = new QWidget(page);
-    eicOptions->setObjectName("EICOptions");
-    auto* eicLayout = new QVBoxLayout(eicOptions);
-    eicLayout->setContentsMargins(20, 0, 0, 0);
+    creditGrid->addWidget(eic, 0, 0, 1, 2);
+    eicOptions_ = new QWidget(credits);
+    eicOptions_->setObjectName("EICOptions");
+    auto* eicLayout = new QVBoxLayout(eicOptions_);
+    eicLayout->setContentsMargins(24, 0, 0, 0);
     const std::pair<const char*, QString> options[] = {
-        {"EICNone", who + " has No Qualifying Children"},
-        {"EICOne", "There is One Qualifying Child that resides with " + who +
+        {"EICNone", Who() + " has No Qualifying Children"},
+        {"EICOne", "There is One Qualifying Child that resides with " + Who() +
                        " at Least One Half of the Year"},
-        {"EICTwo", "There are Two Qualifying Children that reside with " + who +
+        {"EICTwo", "There are Two Qualifying Children that reside with " + Who() +
                        " at Least One Half of the Year"},
-        {"EICThree", "There are Three or More Qualifying Children that reside with " + who +
+        {"EICThree", "There are Three or More Qualifying Children that reside with " + Who() +
                          " at Least One Half of the Year"},
     };
     for (const auto& [role, caption] : options) {
-        auto* option = new QRadioButton(caption, eicOptions);
+        auto* option = new QRadioButton(caption, eicOptions_);
         option->setObjectName(Role(role));
         eicLayout->addWidget(option);
     }
-    layout->addWidget(eicOptions, 6, 0, 1, 2);
-    layout->addWidget(new QLabel("Other Federal Tax Credits", page), 7, 0);
-    layout->addWidget(Amount(Name(IncomeDeduction::OtherCredits), page), 7, 1);
-    layout->addWidget(new QLabel("Enter All As YEARLY Values", page), 8, 0, 1, 2);
-    layout->setColumnStretch(0, 1);
-    layout->setRowStretch(9, 1);
+    creditGrid->addWidget(eicOptions_, 1, 0, 1, 2);
+    creditGrid->addWidget(WrappedLabel("Other Federal Tax Credits", credits), 2, 0);
+    creditGrid->addWidget(AmountEdit(Name(IncomeDeduction::OtherCredits), credits), 2, 1);
+    creditGrid->setColumnStretch(0, 1);
+    layout->addWidget(credits);
+    layout->addStretch(1);
     return page;
 }
 
 QWidget* IncomeWindow::BuildDeductionsPage() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    bool claimant = party_ == IncomeParty::Claimant;
-    QString who = claimant ? "Claimant" : "Other Party";
-    grid->addWidget(new QLabel(who, page), 0, 1, Qt::AlignCenter);
-    auto* spouse = new QLabel("New Spouse", page);
-    grid->addWidget(spouse, 0, 2, Qt::AlignCenter);
+    grid->addWidget(HeadingLabel(kYearlyNote, page), 0, 0);
+    grid->addWidget(CenteredHeading(Who(), page), 0, 1);
+    QLabel* spouse = CenteredHeading("New Spouse", page);
+    grid->addWidget(spouse, 0, 2);
     newSpouseWidgets_ << spouse;
 
     struct Row {
@@ -341,64 +326,108 @@ QWidget* IncomeWindow::BuildDeductionsPage() {
     };
     int line = 1;
     for (const Row& row : rows) {
-        grid->addWidget(Wrapped(row.label, page), line, 0);
-        grid->addWidget(Amount(Name(row.party), page), line, 1);
+        grid->addWidget(WrappedLabel(row.label, page), line, 0);
+        grid->addWidget(AmountEdit(Name(row.party), page), line, 1);
         if (row.spouse) {
-            QLineEdit* spouseAmount = Amount(Name(*row.spouse), page);
+            QLineEdit* spouseAmount = AmountEdit(Name(*row.spouse), page);
             grid->addWidget(spouseAmount, line, 2);
             newSpouseWidgets_ << spouseAmount;
         }
         ++line;
     }
-    auto* note = Wrapped(
-        "MFJ Tax Status Requires Prior Maintenance Entries For New Spouse If "
-        "Applicable",
-        page);
+    QLabel* note = WrappedLabel(
+        "MFJ Tax Status Requires Prior Maintenance Entries For New Spouse If Applicable", page);
+    note->setStyleSheet("font-style: italic;");
     grid->addWidget(note, line++, 0, 1, 3);
     newSpouseWidgets_ << note;
 
-    auto* family = new QGroupBox("Children From Other Relationships", page);
+    auto* family = new QGroupBox("Children From Additional Relationships", page);
     auto* familyGrid = new QGridLayout(family);
     auto* check = new QCheckBox(family);
     check->setObjectName(Role("SecFamCheck"));
     familyGrid->addWidget(check, 0, 0, Qt::AlignTop);
+    QLabel* checkCaption = WrappedLabel(
+        "Check if " + Who() +
+            " has Children from Additional Relationships to whom a Duty of Support is owed. This "
+            "may include Other Children for whom Child Support is being paid, or Other Children "
+            "in the " +
+            Who() + "'s 2nd Family Household.",
+        family);
+    checkCaption->setBuddy(check);
+    familyGrid->addWidget(checkCaption, 0, 1, 1, 2);
     familyGrid->addWidget(
-        Wrapped("Check if " + who +
-                    " has Children from Additional Relationships to whom a Duty of Support is "
-                    "owed. This may include Other Children for whom Child Support is being paid, "
-                    "or Other Children in the " +
-                    who + "'s 2nd Family Household.",
-                family),
-        0, 1, 1, 6);
-    familyGrid->addWidget(new QLabel("Number In " + who + "'s Household", family), 1, 1);
-    auto* inHome = Amount(Role("NumOther"), family);
-    inHome->setMaximumWidth(60);
-    familyGrid->addWidget(inHome, 1, 2);
-    familyGrid->addWidget(new QLabel("Number Not In " + who + "'s Household", family), 2, 1);
-    auto* away = Amount(Role("NumOtherNot"), family);
-    away->setMaximumWidth(60);
-    familyGrid->addWidget(away, 2, 2);
-    familyGrid->addWidget(new QLabel("Ages (list In-Household Children first)", family), 3, 1);
+        WrappedLabel("Number of These Children Living in the " + Who() + "'s Household", family), 1,
+        1);
+    familyGrid->addWidget(CountEdit(Role("NumOther"), family), 1, 2, Qt::AlignLeft);
+    familyGrid->addWidget(
+        WrappedLabel("Number of These Children Not Living in the " + Who() + "'s Household",
+                     family),
+        2, 1);
+    familyGrid->addWidget(CountEdit(Role("NumOtherNot"), family), 2, 2, Qt::AlignLeft);
+    familyGrid->addWidget(WrappedLabel("Their Ages (list In-Household Children first)", family), 3,
+                          1);
     auto* ages = new QHBoxLayout;
     for (int i = 0; i < 5; ++i) {
-        auto* age = Amount(Role(("OtherChildAge(" + std::to_string(i) + ")").c_str()), family);
-        age->setMinimumWidth(50);
-        age->setMaximumWidth(60);
-        ages->addWidget(age);
+        ages->addWidget(
+            CountEdit(Role(("OtherChildAge(" + std::to_string(i) + ")").c_str()), family));
     }
     ages->addStretch();
-    familyGrid->addLayout(ages, 3, 2, 1, 5);
-    familyGrid->addWidget(Wrapped("Child Support Paid For Children From Additional Relationships "
-                                  "Not In " +
-                                      who + "'s Household (Yearly)",
-                                  family),
+    familyGrid->addLayout(ages, 3, 2);
+    familyGrid->addWidget(WrappedLabel("Child Support Paid for Children from Additional "
+                                       "Relationships Not in the " +
+                                           Who() + "'s Household",
+                                       family),
                           4, 1);
-    familyGrid->addWidget(Amount(Name(IncomeDeduction::OtherSupport), family), 4, 2);
+    familyGrid->addWidget(AmountEdit(Name(IncomeDeduction::OtherSupport), family), 4, 2,
+                          Qt::AlignLeft);
     familyGrid->setColumnStretch(1, 1);
     grid->addWidget(family, line++, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(line, 1);
     return page;
+}
+
+QWidget* IncomeWindow::BuildButtons() {
+    auto* bar = new QWidget(this);
+    auto* buttons = new QHBoxLayout(bar);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    auto* impute = new QPushButton(party_ == IncomeParty::Claimant ? "IMPUTE CLAIMANT'S INCOME"
+                                                                   : "IMPUTE OTHER PARTY'S INCOME",
+                                   bar);
+    impute->setObjectName("Impute");
+    impute->setEnabled(false);  // the imputation calculator is not part of this version yet
+    impute->setToolTip("The income imputation calculator is not available in this version yet.");
+    auto* business = new QPushButton("Business Income", bar);
+    business->setObjectName("Business");
+    business->setToolTip(
+        "Split the business income into self-employment income, S-corporation "
+        "wages and pass-through distributions");
+    connect(business, &QPushButton::clicked, this, &IncomeWindow::ShowBusiness);
+    auto* exit = new QPushButton("Exit", bar);
+    exit->setObjectName("ExitButton");
+    connect(exit, &QPushButton::clicked, this, &IncomeWindow::Exit);
+    buttons->addWidget(impute);
+    buttons->addWidget(business);
+    buttons->addStretch();
+    buttons->addWidget(exit);
+    return bar;
+}
+
+void IncomeWindow::ConnectEntries() {
+    connect(binder_, &FieldBinder::edited, this, &IncomeWindow::OnEdited);
+    for (QLineEdit* edit : pages_->findChildren<QLineEdit*>()) {
+        if (edit->isReadOnly()) {
+            continue;
+        }
+        connect(edit, &QLineEdit::returnPressed, this,
+                [this, edit] { FocusNextField(*pages_->currentWidget(), *edit); });
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] { OnLeft(edit); });
+    }
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (QWidget* page = pages_->widget(index)) {
+            FocusFirstField(*page);
+        }
+    });
 }
 
 void IncomeWindow::OnEdited(const QString& field) {
@@ -410,9 +439,21 @@ void IncomeWindow::OnEdited(const QString& field) {
         ChooseStandardDeduction(record, party_);
     } else if (FindField(name).kind == FieldKind::Text) {
         TypeIncomeAmount(record, name, record.fields.Text(name));
-        return;  // an entry being typed: shown formatted at the next refresh
+        return;  // shown formatted once the user leaves the field
     }
     Refresh();  // a choice: what the page shows may change
+}
+
+void IncomeWindow::OnLeft(QLineEdit* edit) {
+    if (!isVisible()) {
+        return;
+    }
+    if (incomePage_->isAncestorOf(edit)) {
+        AddIncomeVars(context_.record, party_);
+    } else {
+        AssignDeductVars(context_.record, party_);
+    }
+    binder_->Refresh();
 }
 
 void IncomeWindow::SetPeriod(IncomePeriod period) {
@@ -426,10 +467,10 @@ void IncomeWindow::Refresh() {
     for (QWidget* widget : newSpouseWidgets_) {
         widget->setVisible(layout.newSpouseColumn);
     }
-    findChild<QWidget*>("ItemizedAmounts")->setVisible(layout.itemizedAmount);
+    itemized_->setVisible(layout.itemizedAmount);
     findChild<QWidget*>(QString::fromStdString(AgeSixtyFiveFieldName(party_)))
         ->setVisible(layout.ageSixtyFive);
-    findChild<QWidget*>("EICOptions")->setVisible(layout.eicOptions);
+    eicOptions_->setVisible(layout.eicOptions);
 
     const CaseGlobals& g = context_.record.globals;
     const std::string& status =
@@ -438,15 +479,33 @@ void IncomeWindow::Refresh() {
 
     IncomePeriod period = context_.record.income.Of(party_).period;
     for (QLabel* label : periodLabels_) {
-        label->setText(Q(PeriodLabel(period)));
+        label->setText(ToQString(PeriodLabel(period)));
     }
-    for (const PeriodItem& item : kPeriods) {
-        findChild<QAction*>(item.name)->setChecked(item.period == period);
+    TickPeriod(periodItems_, period);
+}
+
+void IncomeWindow::ShowBusiness() {
+    business_->Refresh();
+    business_->show();
+    business_->raise();
+    business_->activateWindow();
+}
+
+void IncomeWindow::RevealField(const QString& field) {
+    QWidget* control = findChild<QWidget*>(field);
+    if (control == nullptr) {
+        return;
+    }
+    for (int i = 0; i < pages_->count(); ++i) {
+        if (pages_->widget(i)->isAncestorOf(control)) {
+            pages_->setCurrentIndex(i);
+            return;
+        }
     }
 }
 
 void IncomeWindow::Exit() {
-    if (CloseIncomeScreen(context_.record, party_, context_.interaction, context_.quitting)) {
+    if (CloseIncomeScreen(context_.record, party_, *interaction_, context_.quitting)) {
         hide();
         emit closed();
     }
@@ -460,6 +519,13 @@ void IncomeWindow::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     Exit();
+}
+
+void IncomeWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Refresh();  // a command elsewhere may have changed the case meanwhile
+    }
 }
 
 }  // namespace tovaris::gui

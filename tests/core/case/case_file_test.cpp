@@ -159,8 +159,8 @@ TEST(CaseFile, ReservedPositionsAreWrittenAsTheyAlwaysWere) {
 
 // Files of earlier releases stop at a group boundary; the missing fields are emptied.
 TEST(CaseFile, FilesCutAtEveryGroupBoundaryOpen) {
-    const CaseRecord full = FullCase();
-    const std::string saved = SaveData(const_cast<CaseRecord&>(full));
+    CaseRecord full = FullCase();
+    const std::string saved = SaveData(full);
     // Derived on every refresh, so they follow what the shorter file holds.
     const std::set<std::string> derived = {
         "ClaimTotal",  "ClaimTotal1", "PayerTotal", "PayerTotal1", "ClaimGrossInc",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "case/case_record.h"
+#include "case/income_business.h"
 #include "case/income_refresh.h"
 #include "tax/net_income_phase.h"
 
@@ -27,6 +28,7 @@ struct Case {
         return *this;
     }
     const TaxResults& Run() {
+        RefreshBusinessScreens(record);
         BringIncomeScreensToYearly(record);
         RunNetIncomePhase(record);
         return record.results.tax;
@@ -56,6 +58,61 @@ TEST(NetIncomePhase, JointFilerBearsItsShareOfTheJointTax) {
     EXPECT_EQ(r.AGI, 100000);
     EXPECT_EQ(r.FederalTax, 4942);  // 2200 + 12 % of 50300 = 8236 joint, x 0.6 = 4941.6
     EXPECT_EQ(r.NetYearly, 50468);  // 60000 - 4942 - 4590
+}
+
+TEST(NetIncomePhase, JointReturnCreditsAreTheCouplesThenShared) {
+    Case c("MFJ", "Single");
+    c.Enter("ClaimEarned", "50000").Enter("ClaimSelf1", "30000").Gross(50000, 0);
+    CaseGlobals& g = c.record.globals;
+    g.CustodyType = "Cust";
+    g.ClaimDepend17Count = 2;
+    g.ClaimNumCare = 2;
+    g.DayCareClaim = 500;
+    const PartyTaxResults& r = c.Run().Claim;
+    EXPECT_FLOAT_EQ(r.IncomeShare, 0.625f);  // 50000 / 80000
+    EXPECT_EQ(r.PayrollTax, 3825);
+    // New spouse: base 27705; 3435.42 + 803.445 = 4238.865.
+    EXPECT_EQ(r.NewSpousePayrollTax, 4239);
+    EXPECT_FLOAT_EQ(r.HalfSETax, 2119.4325f);
+    EXPECT_FLOAT_EQ(r.AGI, 77880.5675f);
+    // Joint tax 2200 + 12 % of (50180.57 - 22000) = 5581.67 -> 5582, x 0.625 = 3488.75.
+    EXPECT_EQ(r.FederalTax, 3489);
+    // Child care 20 % of 6000 and child tax 2 x 2000, within the joint tax: 5200 x 0.625.
+    EXPECT_EQ(r.Credits.childCare, 1200);
+    EXPECT_EQ(r.Credits.childTax, 4000);
+    EXPECT_EQ(r.TotalCredits, 3250);
+    EXPECT_EQ(r.NetYearly, 45936);  // 50000 - 3489 + 3250 - 3825
+    EXPECT_EQ(r.NetMonthly, 3828);  // 4167 - 291 + 271 - 319
+}
+
+TEST(NetIncomePhase, JointReturnWithNoIncomeHasNoShare) {
+    Case c("MFJ", "MFJ");
+    const TaxResults& t = c.Run();
+    EXPECT_EQ(t.Claim.IncomeShare, 0);
+    EXPECT_EQ(t.Payer.FederalTax, 0);
+    EXPECT_EQ(t.Payer.NetMonthly, 0);
+}
+
+TEST(NetIncomePhase, SCorporationOwnerPaysFicaOnlyOnWages) {
+    Case c("Single", "Single");
+    c.Enter("ClaimBusiness.CWages(0)", "60000").Enter("ClaimBusiness.CPass(0)", "40000");
+    c.Enter("ClaimBusiness.CW2(0)", "60000").Gross(100000, 0);
+    const PartyTaxResults& r = c.Run().Claim;
+    EXPECT_EQ(r.PayrollTax, 4590);  // 60000 x 7.65 %; no self-employment income is left
+    EXPECT_EQ(r.HalfSETax, 0);
+    EXPECT_EQ(r.AGI, 100000);
+    // 20 % of the 40000 distributed, under 20 % of the taxable 86150.
+    EXPECT_EQ(r.BusinessDeduction, 8000);
+    EXPECT_EQ(r.FederalTax, 12501);  // 5147 + 22 % of (92000 - 13850 - 44725) = 12500.5
+    EXPECT_EQ(r.NetYearly, 82909);   // 100000 - 12501 - 4590
+    EXPECT_EQ(r.NetMonthly, 6908);   // 8333 - 1042 - 383
+}
+
+TEST(NetIncomePhase, OverflowStopsTheCalculation) {
+    Case c("Single", "Single");
+    c.Gross(3e38f, 0);
+    c.record.results.tax.MonthlyMaintenance = 3e37f;  // 3e38 + 3.6e38 is beyond single precision
+    EXPECT_THROW(c.Run(), tax::ArithmeticError);
 }
 
 TEST(NetIncomePhase, MaintenanceTaxedToThePayeeMovesIncomeBetweenTheReturns) {

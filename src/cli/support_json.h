@@ -1,0 +1,12 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "case/case_record.h"
+
+namespace tovaris::cli {
+
+// The `support` part of the output: the child support calculation's results as it left them.
+nlohmann::ordered_json SupportJson(const CaseRecord& record);
+
+}  // namespace tovaris::cli
