@@ -5,16 +5,16 @@
 namespace tovaris {
 namespace {
 
-size_t IndexOf(const FieldSpec& spec) {
-    return &spec - AllFields().data();
+size_t IndexOf(const FieldSpec& field) {
+    return &field - AllFields().data();
 }
 
 const FieldSpec& FindFieldOfKind(std::string_view name, FieldKind kind) {
-    const FieldSpec& spec = FindField(name);
-    if (spec.kind != kind) {
+    const FieldSpec& field = FindField(name);
+    if (field.kind != kind) {
         throw std::logic_error("case field used as the wrong kind: " + std::string(name));
     }
-    return spec;
+    return field;
 }
 
 }  // namespace

@@ -66,9 +66,9 @@ struct Schema {
     std::map<std::string, size_t, std::less<>> index;
     std::map<std::string, std::span<const std::string_view>, std::less<>> groups;
 
-    void Add(const FieldSpec& spec) {
-        if (index.emplace(std::string(spec.name), fields.size()).second) {
-            fields.push_back(spec);
+    void Add(const FieldSpec& field) {
+        if (index.emplace(std::string(field.name), fields.size()).second) {
+            fields.push_back(field);
         }
     }
 };
@@ -80,8 +80,8 @@ Schema BuildSchema() {
             schema.Add({slot.name, KindOf(slot.kind), slot.screen, true});
         }
     }
-    for (const FieldSpec& spec : kUnsavedFields) {
-        schema.Add(spec);
+    for (const FieldSpec& field : kUnsavedFields) {
+        schema.Add(field);
     }
     for (std::span<const std::string_view> group : OptionGroups()) {
         for (std::string_view option : group) {

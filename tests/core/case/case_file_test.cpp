@@ -24,19 +24,19 @@ bool IsIncomeOrBusiness(Screen screen) {
 CaseRecord FullCase() {
     CaseRecord record;
     int i = 0;
-    for (const FieldSpec& spec : AllFields()) {
+    for (const FieldSpec& field : AllFields()) {
         ++i;
-        switch (spec.kind) {
+        switch (field.kind) {
             case FieldKind::Text:
-                record.fields.SetText(spec.name, IsIncomeOrBusiness(spec.screen)
-                                                     ? std::to_string(100 * i + 7)
-                                                     : "Note " + std::to_string(i) + ", café’s");
+                record.fields.SetText(field.name, IsIncomeOrBusiness(field.screen)
+                                                      ? std::to_string(100 * i + 7)
+                                                      : "Note " + std::to_string(i) + ", café’s");
                 break;
             case FieldKind::Option:
-                record.fields.SetSelectedState(spec.name, i % 2 == 0);
+                record.fields.SetSelectedState(field.name, i % 2 == 0);
                 break;
             case FieldKind::Check:
-                record.fields.SetCheck(spec.name, static_cast<int16_t>(i % 3));
+                record.fields.SetCheck(field.name, static_cast<int16_t>(i % 3));
                 break;
         }
     }
@@ -81,28 +81,28 @@ std::string ReplaceField(const std::string& bytes, int n, const std::string& tex
     return head + (n > 1 ? "," : "") + text + rest;
 }
 
-void ExpectSameField(const CaseRecord& a, const CaseRecord& b, const FieldSpec& spec) {
-    switch (spec.kind) {
+void ExpectSameField(const CaseRecord& a, const CaseRecord& b, const FieldSpec& field) {
+    switch (field.kind) {
         case FieldKind::Text:
-            EXPECT_EQ(a.fields.Text(spec.name), b.fields.Text(spec.name)) << spec.name;
+            EXPECT_EQ(a.fields.Text(field.name), b.fields.Text(field.name)) << field.name;
             break;
         case FieldKind::Option:
-            EXPECT_EQ(a.fields.Selected(spec.name), b.fields.Selected(spec.name)) << spec.name;
+            EXPECT_EQ(a.fields.Selected(field.name), b.fields.Selected(field.name)) << field.name;
             break;
         case FieldKind::Check:
-            EXPECT_EQ(a.fields.Check(spec.name), b.fields.Check(spec.name)) << spec.name;
+            EXPECT_EQ(a.fields.Check(field.name), b.fields.Check(field.name)) << field.name;
             break;
     }
 }
 
-bool IsEmptyField(const CaseRecord& record, const FieldSpec& spec) {
-    switch (spec.kind) {
+bool IsEmptyField(const CaseRecord& record, const FieldSpec& field) {
+    switch (field.kind) {
         case FieldKind::Text:
-            return record.fields.Text(spec.name).empty();
+            return record.fields.Text(field.name).empty();
         case FieldKind::Option:
-            return !record.fields.Selected(spec.name);
+            return !record.fields.Selected(field.name);
         case FieldKind::Check:
-            return record.fields.Check(spec.name) == 0;
+            return record.fields.Check(field.name) == 0;
     }
     return false;
 }
@@ -117,9 +117,9 @@ TEST(CaseFile, EveryScreenFilledReopensIdentical) {
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_EQ(result.fieldsRead, 601);
     EXPECT_FALSE(result.oldFile);
-    for (const FieldSpec& spec : AllFields()) {
-        if (spec.persisted) {
-            ExpectSameField(original, reopened, spec);
+    for (const FieldSpec& field : AllFields()) {
+        if (field.persisted) {
+            ExpectSameField(original, reopened, field);
         }
     }
     EXPECT_EQ(reopened.globals.WorksheetFontName, "Verdana");
@@ -140,9 +140,9 @@ TEST(CaseFile, AnEmptyCaseWritesSixHundredOneFieldsAndReadsBackEmpty) {
 
     CaseRecord reopened = FullCase();
     ASSERT_TRUE(LoadData(reopened, saved, "Empty.QCF").ok);
-    for (const FieldSpec& spec : AllFields()) {
-        if (spec.persisted) {
-            ExpectSameField(empty, reopened, spec);
+    for (const FieldSpec& field : AllFields()) {
+        if (field.persisted) {
+            ExpectSameField(empty, reopened, field);
         }
     }
 }
@@ -184,13 +184,13 @@ TEST(CaseFile, FilesCutAtEveryGroupBoundaryOpen) {
                 derived.contains(name)) {
                 continue;
             }
-            const FieldSpec& spec = FindField(name);
+            const FieldSpec& field = FindField(name);
             if (present.contains(name)) {
-                ExpectSameField(full, record, spec);
+                ExpectSameField(full, record, field);
             } else if (name == "ClaimStateTaxCombo" || name == "PayerStateTaxCombo") {
                 EXPECT_EQ(record.fields.Text(name), "As Rate");
             } else {
-                EXPECT_TRUE(IsEmptyField(record, spec)) << name;
+                EXPECT_TRUE(IsEmptyField(record, field)) << name;
             }
         }
         EXPECT_EQ(record.globals.WorksheetFontName, "Verdana");
@@ -212,9 +212,9 @@ TEST(CaseFile, TheOldestFilesKeepTheirGrossIncomes) {
     EXPECT_TRUE(result.oldFile);
     EXPECT_EQ(record.fields.Text("ClaimGrossInc"), "4,321");
     EXPECT_EQ(record.fields.Text("PayGrossInc"), "$6,100.50");
-    for (const FieldSpec& spec : AllFields()) {
-        if (IsIncomeOrBusiness(spec.screen)) {
-            EXPECT_TRUE(IsEmptyField(record, spec)) << spec.name;
+    for (const FieldSpec& field : AllFields()) {
+        if (IsIncomeOrBusiness(field.screen)) {
+            EXPECT_TRUE(IsEmptyField(record, field)) << field.name;
         }
     }
     EXPECT_EQ(record.fields.Text("ClaimStateTaxCombo"), "As Rate");

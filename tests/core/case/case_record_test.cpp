@@ -50,20 +50,20 @@ TEST(CaseSchema, KnowsTheNamesTheScreensUse) {
         {"d31", FieldKind::Text, Screen::FinancialDeclaration},
     };
     for (const Case& c : cases) {
-        const FieldSpec& spec = FindField(c.name);
-        EXPECT_EQ(spec.kind, c.kind) << c.name;
-        EXPECT_EQ(spec.screen, c.screen) << c.name;
+        const FieldSpec& field = FindField(c.name);
+        EXPECT_EQ(field.kind, c.kind) << c.name;
+        EXPECT_EQ(field.screen, c.screen) << c.name;
     }
     EXPECT_FALSE(FindField("NeedLimit").persisted);
     EXPECT_TRUE(FindField("a14f").persisted);
 }
 
 TEST(CaseSchema, EveryIncomeFieldExistsForBothParties) {
-    for (const FieldSpec& spec : AllFields()) {
-        if (spec.screen != Screen::ClaimIncome) {
+    for (const FieldSpec& field : AllFields()) {
+        if (field.screen != Screen::ClaimIncome) {
             continue;
         }
-        std::string name(spec.name);
+        std::string name(field.name);
         std::string other = name == "ClaimantAge65" ? "OtherAge65" : "Payer" + name.substr(5);
         EXPECT_TRUE(IsField(other)) << name << " has no " << other;
     }
@@ -150,14 +150,14 @@ TEST(CaseRecord, AfterClearEveryOtherExpressFieldIsEmpty) {
     ClearCase(record);
     const std::set<std::string_view> kept = {"CustodialOption", "ClaimStateTax", "PayerStateTax",
                                              "ClaimStateTaxCombo", "PayerStateTaxCombo"};
-    for (const FieldSpec& spec : AllFields()) {
-        if (spec.screen != Screen::Express || kept.contains(spec.name)) {
+    for (const FieldSpec& field : AllFields()) {
+        if (field.screen != Screen::Express || kept.contains(field.name)) {
             continue;
         }
-        if (spec.kind == FieldKind::Text) {
-            EXPECT_EQ(record.fields.Text(spec.name), "") << spec.name;
-        } else if (spec.kind == FieldKind::Option) {
-            EXPECT_FALSE(record.fields.Selected(spec.name)) << spec.name;
+        if (field.kind == FieldKind::Text) {
+            EXPECT_EQ(record.fields.Text(field.name), "") << field.name;
+        } else if (field.kind == FieldKind::Option) {
+            EXPECT_FALSE(record.fields.Selected(field.name)) << field.name;
         }
     }
 }

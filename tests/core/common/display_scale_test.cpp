@@ -10,8 +10,8 @@ TEST(DisplayScale, MonAdjOutsideItsRangeCountsAsOne) {
         const char* stored;
         double factor;
     };
-    const Case cases[] = {{"1", 1},   {".5", 0.5}, {"0.75", 0.75}, {".3", 1}, {"1.5", 1},
-                          {"0.49", 1}, {"", 1},     {"big", 1}};
+    const Case cases[] = {{"1", 1},   {".5", 0.5}, {"0.75", 0.75}, {".3", 1},
+                          {"1.5", 1}, {"0.49", 1}, {"", 1},        {"big", 1}};
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(MonAdjFactor(c.stored), c.factor) << c.stored;
     }
