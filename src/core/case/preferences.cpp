@@ -34,9 +34,8 @@ constexpr const char* kSelfSupportPrompt =
     "Please Enter the Self-Support Reserve (125% of the Federal Poverty Guidline for One "
     "Person). The initial default (as of 1/12/2023) was $1,519. The Current Value In Use Is ";
 constexpr const char* kSelfSupportPromptEnd =
-    ". Your entry will remain the program default until you change it. The federal poverty "
-    "guidelines are published each year by the U.S. Department of Health and Human Services "
-    "(aspe.hhs.gov/poverty-guidelines).";
+    ". Your Entry Will Remain the Default Until Changed. You Can Find the Fed Poverty Guideline "
+    "at: https://aspe.hhs.gov/topics/poverty-economic-mobility/poverty-guidelines";
 
 constexpr const char* kDataFolderPrompt =
     "Click On The Folder To Set Or Change As The Default For Your Data Saves And Then Click OK";
