@@ -124,4 +124,10 @@ void RevealingInteraction::FocusField(const std::string& field) {
     inner_.FocusField(field);
 }
 
+void DisconnectEntries(QWidget& window) {
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        edit->disconnect(&window);
+    }
+}
+
 }  // namespace tovaris::gui

@@ -49,6 +49,10 @@ bool TakesEntry(const QWidget& control, const QWidget& area);
 // at the top of the area after its last one.
 void FocusNextField(QWidget& area, QWidget& from);
 
+// A window's entries still finish editing while the window is being torn down; their signals
+// must not reach the half-destroyed window.
+void DisconnectEntries(QWidget& window);
+
 // The first control of `area` that takes an entry (a page just brought to the front).
 void FocusFirstField(QWidget& area);
 

@@ -120,7 +120,9 @@ IncomeWindow::IncomeWindow(AppContext& context, IncomeParty party, QWidget* pare
     Refresh();
 }
 
-IncomeWindow::~IncomeWindow() = default;
+IncomeWindow::~IncomeWindow() {
+    DisconnectEntries(*this);
+}
 
 QString IncomeWindow::Name(IncomeSource source, int column) const {
     return QString::fromStdString(IncomeFieldName(party_, source, column));

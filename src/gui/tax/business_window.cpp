@@ -146,6 +146,10 @@ BusinessWindow::BusinessWindow(AppContext& context, IncomeParty party, QWidget* 
     Refresh();
 }
 
+BusinessWindow::~BusinessWindow() {
+    DisconnectEntries(*this);
+}
+
 QWidget* BusinessWindow::BuildBusinesses() {
     auto* content = new QWidget(this);
     auto* grid = new QGridLayout(content);

@@ -24,6 +24,7 @@ class BusinessWindow : public QMainWindow {
     Q_OBJECT
   public:
     BusinessWindow(AppContext& context, IncomeParty party, QWidget* parent = nullptr);
+    ~BusinessWindow() override;
 
     // Re-reads the entries, derives the totals and the income screen's business income, and
     // shows the record again.
