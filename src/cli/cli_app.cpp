@@ -10,6 +10,7 @@
 #include "case_snapshot.h"
 #include "cli_interaction.h"
 #include "cli_options.h"
+#include "display_json.h"
 #include "support/child_support_command.h"
 #include "support_json.h"
 #include "tax/net_income_phase.h"
@@ -164,6 +165,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (!result.stopped && request->command == "childsupport") {
         json["support"] = SupportJson(record);
+        json["display"] = SupportDisplayJson(record);
     }
     return Print(out, json, request->pretty);
 }

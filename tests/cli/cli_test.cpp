@@ -110,7 +110,7 @@ TEST(CliChildSupport, LimitsAndTypedNetIncomesReachTheCalculation) {
               "Other Parent's Basic Obligation Gives Net Income Below The Self-Support Reserve. "
               "Minimum Is $50/Child.");
     EXPECT_EQ(support["PayerLimitedShare"], 100);
-    EXPECT_EQ(support["LimitsButton"], "Show Limits");
+    EXPECT_EQ(support["LimitsButton"], "Hide Limits");  // --limits: the button would hide them
 }
 
 TEST(CliTax, TypedNetIncomesOverrideTheComputedOnes) {

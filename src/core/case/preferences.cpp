@@ -94,7 +94,7 @@ void ApplySelfSupportDefault(PreferenceStore& store, CaseRecord& record) {
     record.fields.SetText("NeedLimit", SelfSupportText(record.globals.SelfSupportReserve));
 }
 
-void ChangeSelfSupportReserve(PreferenceStore& store, CaseRecord& record,
+bool ChangeSelfSupportReserve(PreferenceStore& store, CaseRecord& record,
                               Interaction& interaction) {
     float& reserve = record.globals.SelfSupportReserve;
     reserve = static_cast<float>(ReadAmount(store.Read(kDataApp, "SelfSupport")).value_or(reserve));
@@ -108,11 +108,12 @@ void ChangeSelfSupportReserve(PreferenceStore& store, CaseRecord& record,
                         " Your Entry Was Not Numeric. The Current Program Value of " + current +
                             " Has Not Been Changed. ",
                         BoxButtons::Ok);
-        return;
+        return false;
     }
     reserve = static_cast<float>(*value);
     store.Write(kDataApp, "SelfSupport", RemoveCurrencyChars(*answer));
     record.fields.SetText("NeedLimit", SelfSupportText(reserve));
+    return true;
 }
 
 PreparerSettings ReadPreparer(const PreferenceStore& store) {

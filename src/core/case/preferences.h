@@ -24,7 +24,8 @@ void ApplySelfSupportDefault(PreferenceStore& store, CaseRecord& record);
 std::string SelfSupportText(float reserve);
 
 // Menu "Change Self-Support Reserve": asks for a new reserve and keeps it as the default.
-void ChangeSelfSupportReserve(PreferenceStore& store, CaseRecord& record, Interaction& interaction);
+// True when the reserve changed, so that a shown calculation runs again.
+bool ChangeSelfSupportReserve(PreferenceStore& store, CaseRecord& record, Interaction& interaction);
 
 // The preparer line of printed reports.
 struct PreparerSettings {

@@ -43,13 +43,20 @@ ReadInResult RunChildSupportCommand(CaseRecord& record, Interaction& interaction
     }
     BringIncomeScreensToYearly(record);
     RestoreParentingRows(record);
+    if (!RecalculateChildSupport(record, interaction)) {
+        return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
+    }
+    return result;
+}
+
+bool RecalculateChildSupport(CaseRecord& record, Interaction& interaction) {
     try {
         CalculateChildSupport(record);
     } catch (const tax::ArithmeticError&) {
         interaction.Box(kCalculationErrorTitle, kCalculationErrorMessage, BoxButtons::Ok);
-        return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
+        return false;
     }
-    return result;
+    return true;
 }
 
 std::string TransferSentence(const CaseRecord& record) {

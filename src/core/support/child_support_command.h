@@ -19,6 +19,10 @@ inline constexpr const char* kCalculationErrorMessage =
     "The Calculation Could Not Be Completed Because An Amount Is Too Large. Please Check The "
     "Income And Expense Entries.";
 
+// Runs the child support calculation for a command of a shown screen; an overflow is reported
+// with the calculation error message and gives false.
+bool RecalculateChildSupport(CaseRecord& record, Interaction& interaction);
+
 // The results' transfer sentence: "Child Support Is $1,094 Per Month. Paid By Other Parent. ",
 // with the deviation when it is applied.
 std::string TransferSentence(const CaseRecord& record);

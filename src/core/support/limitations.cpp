@@ -50,8 +50,9 @@ struct ParentLimits {
     const ParentTexts& texts;
 };
 
+// The caption says what a click does, so applied limits read "Hide Limits".
 void Flag(SupportResults& r) {
-    r.LimitsButton = "Show Limits";
+    r.LimitsButton = r.LimitsApplied == 1 ? "Hide Limits" : "Show Limits";
     r.LimitsButtonEnabled = true;
 }
 

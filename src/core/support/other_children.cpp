@@ -24,8 +24,9 @@ int OtherChildrenAtHome(const OtherChildrenBands& b) {
     return b.homeUnder12 + b.home12Plus;
 }
 
+// The caption says what a click does, so an applied deviation reads "Hide Deviation".
 void EnableDeviation(SupportResults& r) {
-    r.DeviationButton = "Show Deviation";
+    r.DeviationButton = r.DeviationApplied == 1 ? "Hide Deviation" : "Show Deviation";
     r.DeviationButtonEnabled = true;
 }
 

@@ -176,6 +176,8 @@ void ComputeNetIncome(const PartyTaxInputs& in, IncomeParty party, const TaxResu
                       PartyTaxResults& r) {
     double sign = MaintenanceSign(party);
     double maintenance = tax.MonthlyMaintenance;
+    r.GrossYearly = static_cast<float>(in.grossYearly);
+    r.Deductions = static_cast<float>(in.worksheetDeductions);
     r.NetYearly = static_cast<float>(
         RoundDollars(in.grossYearly - r.FederalTax + r.TotalCredits - r.PayrollTax - r.StateTax -
                      in.worksheetDeductions + sign * 12.0 * maintenance));

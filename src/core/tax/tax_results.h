@@ -9,6 +9,8 @@ namespace tovaris {
 // One party's outcome of the net-income phase; yearly dollars unless named monthly.
 struct PartyTaxResults {
     float IncomeShare = 0;  // joint filers: the party's part of the joint return
+    float GrossYearly = 0;
+    float Deductions = 0;  // the worksheet's income deductions, yearly
     float PayrollTax = 0;
     float HalfSETax = 0;  // includes the new spouse's on a joint return
     float NewSpousePayrollTax = 0;

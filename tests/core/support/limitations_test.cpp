@@ -50,7 +50,7 @@ const LimitRow kLimitRows[] = {
     {"combined 999: both shares become 50 x 2, only the Claimant's text is written", "Cust", 400,
      599, 0, 0, 100, 100, kCombinedBelowTable, "", "", "", "Show Limits"},
     {"the same with limits and deviation applied: both deviations are marked", "Cust", 400, 599, 1,
-     1, 100, 100, kCombinedBelowTable, "", "NA", "NA", "Show Limits"},
+     1, 100, 100, kCombinedBelowTable, "", "NA", "NA", "Hide Limits"},
     {"Claimant's share 1590 x 0.3 = 477 against 1800 - 1519 = 281", "NonCust", 1800, 4200, 0, 0,
      281, 1113, kClaimLimited, "", "", "", "Show Limits"},
     {"Claimant's 1560 - 1519 = 41 is under 50 x 2: the minimum 100 stands", "NonCust", 1560, 4440,
@@ -62,9 +62,9 @@ const LimitRow kLimitRows[] = {
     {"both parents at 1800 with 599 each: both limited to 281", "Cust", 1800, 1800, 0, 0, 281, 281,
      kClaimLimited, kPayerLimited, "", "", "Show Limits"},
     {"limits and deviation applied: the limited parent's deviation is marked", "Cust", 4200, 1800,
-     1, 1, 1113, 281, "", kPayerLimited, "", "NA", "Show Limits"},
+     1, 1, 1113, 281, "", kPayerLimited, "", "NA", "Hide Limits"},
     {"limits applied alone marks nothing", "Cust", 4200, 1800, 1, 0, 1113, 281, "", kPayerLimited,
-     "", "", "Show Limits"},
+     "", "", "Hide Limits"},
     {"deviation applied alone marks nothing", "Cust", 4200, 1800, 0, 1, 1113, 281, "",
      kPayerLimited, "", "", "Show Limits"},
 };
@@ -81,7 +81,7 @@ TEST(Limitations, EachRuleWritesItsLimitTextAndMark) {
         EXPECT_EQ(r.ClaimLimitMark, row.claimMark);
         EXPECT_EQ(r.PayerLimitMark, row.payerMark);
         EXPECT_EQ(r.LimitsButton, row.button);
-        EXPECT_EQ(r.LimitsButtonEnabled, std::string(row.button) == "Show Limits");
+        EXPECT_EQ(r.LimitsButtonEnabled, std::string(row.button) != "No Limitations");
     }
 }
 
