@@ -84,6 +84,10 @@ void ResetTypedNet(CaseRecord& record, NetParty party) {
 
 void ChangeExtrapolation(CaseRecord& record, Extrapolation method) {
     record.options.extrapolation = method;
+    ClearTypedNets(record);
+}
+
+void ClearTypedNets(CaseRecord& record) {
     TaxResults& tax = record.results.tax;
     tax.NetOverrideState = 1;
     tax.NewClaimNet = 0;

@@ -27,6 +27,9 @@ bool ChangeTypedNet(CaseRecord& record, Interaction& interaction, NetParty party
 // "Reset": the party's computed net income is back in force.
 void ResetTypedNet(CaseRecord& record, NetParty party);
 
+// No typed net income in force (a new case, another extrapolation method).
+void ClearTypedNets(CaseRecord& record);
+
 // The extrapolation items: the chosen method, and no typed net income in force.
 void ChangeExtrapolation(CaseRecord& record, Extrapolation method);
 

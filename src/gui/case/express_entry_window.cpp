@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/case_option_actions.h"
+#include "app/data_folder_choice.h"
 #include "app/preparer_dialog.h"
 #include "app/screen_setup.h"
 #include "case/case_file.h"
@@ -23,6 +24,7 @@
 #include "support/child_support_command.h"
 #include "support/overnight_estimator_window.h"
 #include "support/parenting_time_window.h"
+#include "support/support_results_window.h"
 #include "tax/business_window.h"
 
 namespace tovaris::gui {
@@ -237,7 +239,7 @@ void ExpressEntryWindow::RunFormCommand(const QString& button) {
         ShowOnce(edSkills_);
     } else if (button == "Clear") {
         if (ClearCommand(context_.record, context_.interaction)) {
-            emit caseChanged();
+            ShowNewCase();
         }
     }
     form_->Refresh();
@@ -248,7 +250,36 @@ void ExpressEntryWindow::RunChildSupport() {
         return;
     }
     emit caseChanged();  // the income screens and the parenting table were brought up to date
-    context_.interaction.Box("Child Support", TransferSentence(context_.record), BoxButtons::Ok);
+    ShowSupportResults();
+}
+
+// Results of the previous case no longer apply, nor do its typed net incomes.
+void ExpressEntryWindow::ShowNewCase() {
+    if (supportResults_ != nullptr) {
+        supportResults_->ResetForNewCase();
+        supportResults_->hide();
+    }
+    emit caseChanged();
+}
+
+void ExpressEntryWindow::ShowSupportResults() {
+    if (supportResults_ == nullptr) {
+        supportResults_ = new SupportResultsWindow(context_, options_, this);
+        supportResults_->setWindowFlag(Qt::Window);
+        SetUpScreen(*supportResults_, context_.preferences, context_.scale.monAdj);
+        connect(supportResults_, &SupportResultsWindow::returnToData, this, [this] {
+            form_->Refresh();
+            show();
+            raise();
+        });
+        connect(supportResults_, &SupportResultsWindow::recalculated, form_,
+                &ExpressEntryForm::Refresh);
+        connect(supportResults_, &SupportResultsWindow::openOvernightEstimator, this,
+                [this] { ShowOnce(estimator_); });
+    }
+    supportResults_->Redraw();
+    supportResults_->show();
+    supportResults_->raise();
 }
 
 void ExpressEntryWindow::RunMaintenance() {
@@ -293,7 +324,9 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
         return;
     }
     CaseFileResult result = OpenCaseFile(context_.record, chosen.toStdString());
-    emit caseChanged();
+    if (result.ok) {
+        ShowNewCase();
+    }
     form_->Refresh();
     show();
     raise();
@@ -303,16 +336,7 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
 }
 
 void ExpressEntryWindow::ChooseDataFolder() {
-    QString prompt = QString::fromStdString(DataFolderPrompt(context_.preferences));
-    PrepareDataFolderChoice(context_.preferences);
-    QString current = QString::fromStdString(context_.preferences.Read(kDataApp, "DataLoc"));
-    QString chosen =
-        QFileDialog::getExistingDirectory(this, prompt, current, QFileDialog::ShowDirsOnly);
-    std::optional<std::string> choice;
-    if (!chosen.isEmpty()) {
-        choice = chosen.toStdString();
-    }
-    FinishDataFolderChoice(context_.preferences, choice, context_.interaction);
+    gui::ChooseDataFolder(context_, this);
     SyncMenus();
 }
 

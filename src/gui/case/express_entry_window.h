@@ -16,6 +16,7 @@ class IncomeWindow;
 class EdSkillsWindow;
 class OvernightEstimatorWindow;
 class ParentingTimeWindow;
+class SupportResultsWindow;
 
 // The hub: the case entry form with the program's full menu bar. Every other screen is opened
 // from here, and closing it asks the quit question.
@@ -35,6 +36,9 @@ class ExpressEntryWindow : public QMainWindow {
 
     // Lets the window close without the question (the program is ending).
     void setQuitting(bool quitting) { quitting_ = quitting; }
+
+    // The child support results screen, once the button has shown it.
+    SupportResultsWindow* supportResults() const { return supportResults_; }
 
     // File menu commands; Open takes the file from the dialog unless one is given.
     void SaveCase();
@@ -58,6 +62,8 @@ class ExpressEntryWindow : public QMainWindow {
     void RunFormCommand(const QString& button);
     void OpenIncomeScreen(IncomeParty party);
     void RunChildSupport();
+    void ShowSupportResults();
+    void ShowNewCase();
     void RunMaintenance();
     QString DialogFolder() const;
     // Tool windows are made on first use and kept, like every screen.
@@ -74,6 +80,7 @@ class ExpressEntryWindow : public QMainWindow {
     OvernightEstimatorWindow* estimator_ = nullptr;
     EdSkillsWindow* edSkills_ = nullptr;
     ParentingTimeWindow* parentingTime_;
+    SupportResultsWindow* supportResults_ = nullptr;
     IncomeWindow* income_[2];  // Claimant's, Other Party's
     bool quitting_ = false;
 };

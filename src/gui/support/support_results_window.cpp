@@ -1,0 +1,341 @@
+#include "support/support_results_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "app/case_option_actions.h"
+#include "app/data_folder_choice.h"
+#include "app/preparer_dialog.h"
+#include "case/preferences.h"
+#include "support/child_support_command.h"
+#include "support/results_panel.h"
+#include "tax/credits_dialog.h"
+
+namespace tovaris::gui {
+
+namespace {
+
+constexpr const char* kStandardCaption = "Standard Support Calculation";
+constexpr const char* kCalculationCaption = "Child Support Calculation";
+
+struct PartyFrame {
+    const char* name;
+    const char* caption;
+    const char* change;
+    const char* reset;
+    const char* credits;
+    IncomeParty party;
+};
+
+constexpr PartyFrame kPartyFrames[] = {
+    {"Frame1", "Claimant", "ChangeClaimant", "ResetClaimant", "ClaimCreditButton",
+     IncomeParty::Claimant},
+    {"Frame2", "Other Party", "ChangeOther", "ResetOther", "OtherCreditsButton",
+     IncomeParty::Other},
+};
+
+const PartyFrame& FrameOf(NetParty party) {
+    return kPartyFrames[party == NetParty::Claimant ? 0 : 1];
+}
+
+int IndexOf(NetParty party) {
+    return party == NetParty::Claimant ? 0 : 1;
+}
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList all;
+    for (const std::string& line : lines) {
+        all << QString::fromStdString(line);
+    }
+    return all.join('\n');
+}
+
+}  // namespace
+
+SupportResultsWindow::SupportResultsWindow(AppContext& context, CaseOptionActions& options,
+                                           QWidget* parent)
+    : QMainWindow(parent), context_(context), options_(options) {
+    setObjectName("ChildSupportResults");
+    setWindowTitle("Child Support");
+    BuildMenus();
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(BuildLeftSide());
+    layout->addWidget(BuildResultFrame(), 1);
+    setCentralWidget(central);
+    resize(1180, 760);
+}
+
+QAction* SupportResultsWindow::AddItem(QMenu& menu, const char* name, const QString& caption,
+                                       bool enabled) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(name);
+    action->setEnabled(enabled);
+    return action;
+}
+
+void SupportResultsWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    connect(AddItem(*file, "QuitProgram", "Quit Program"), &QAction::triggered, this,
+            [this] { context_.requestQuit(); });
+
+    QMenu* print = menuBar()->addMenu("Print");
+    AddItem(*print, "PrintScreenImage", "Print Screen Image", false);
+    AddItem(*print, "PreviewCS", "Print/Preview A Child Support Report Or Save As PDF", false);
+    AddItem(*print, "PrinterSetup", "Printer Setup", false);
+
+    QMenu* preparer = menuBar()->addMenu("Preparer Defaults");
+    connect(AddItem(*preparer, "ChangeName", "Change Preparer's Name And Office"),
+            &QAction::triggered, this, [this] {
+                PreparerDialog dialog(context_.preferences, this);
+                dialog.exec();
+            });
+    connect(AddItem(*preparer, "DFolder", "Change Default Folder Location For Saved Data"),
+            &QAction::triggered, this, [this] { ChooseDataFolder(context_, this); });
+
+    QMenu* defaults = menuBar()->addMenu("Calculation Defaults");
+    BuildExtrapolationItems(*defaults->addMenu("Extrapolation Defaults"));
+    connect(AddItem(*defaults->addMenu("Self-Support Reserve Default"), "ChangeSubsistence",
+                    "Change Self-Support Reserve"),
+            &QAction::triggered, this, &SupportResultsWindow::ChangeSubsistence);
+
+    QMenu* tools = menuBar()->addMenu("Tools");
+    AddItem(*tools, "DefinedBenefitCalculator", "Defined Benefit Calculator", false);
+    AddItem(*tools, "FinCalc", "Financial Calculator", false);
+    AddItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
+    connect(AddItem(*tools, "ONE", "Overnight Count Estimator"), &QAction::triggered, this,
+            &SupportResultsWindow::openOvernightEstimator);
+    AddItem(*tools->addMenu("Bonus Calculator"), "RunCSBonus", "Run A Bonus Calculation", false);
+    AddItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
+            "Run A Dependency/Overnight Flip Calculation", false);
+}
+
+// This screen's own extrapolation items: a click here also drops the typed net incomes, which
+// the same choice on the other screens does not.
+void SupportResultsWindow::BuildExtrapolationItems(QMenu& menu) {
+    extrapolation_ = new QActionGroup(this);
+    const std::pair<const char*, Extrapolation> items[] = {{"Dont", Extrapolation::Dont},
+                                                           {"Curve", Extrapolation::Curve},
+                                                           {"Linear", Extrapolation::Linear}};
+    for (const auto& [name, method] : items) {
+        QAction* action = AddItem(menu, name, options_.action(name)->text());
+        action->setCheckable(true);
+        extrapolation_->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, method = method] { ChooseExtrapolation(method); });
+    }
+}
+
+QWidget* SupportResultsWindow::BuildLeftSide() {
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* caseFrame = new QGroupBox("Case Name", side);
+    caseFrame->setObjectName("Frame9");
+    auto* caseLayout = new QVBoxLayout(caseFrame);
+    caseName_ = new QLineEdit(caseFrame);
+    caseName_->setObjectName("ClaimantName");
+    caseName_->setReadOnly(true);
+    caseLayout->addWidget(caseName_);
+    QPushButton* back = Button("ReturnToDataCommand", "Return To Data Entry", caseFrame);
+    connect(back, &QPushButton::clicked, this, [this] {
+        hide();
+        emit returnToData();
+    });
+    caseLayout->addWidget(back);
+    layout->addWidget(caseFrame);
+
+    auto* limitsFrame = new QGroupBox("Presumptive Transfer And Limitation Adjustments", side);
+    limitsFrame->setObjectName("Frame10");
+    auto* limitsLayout = new QHBoxLayout(limitsFrame);
+    applyLimits_ = Button("ApplyLimits", "No Limitations", limitsFrame);
+    applyDev_ = Button("ApplyDev", "No 2nd Families", limitsFrame);
+    connect(applyLimits_, &QPushButton::clicked, this, &SupportResultsWindow::ApplyLimits);
+    connect(applyDev_, &QPushButton::clicked, this, &SupportResultsWindow::ApplyDeviation);
+    limitsLayout->addWidget(applyLimits_);
+    limitsLayout->addWidget(applyDev_);
+    layout->addWidget(limitsFrame);
+
+    auto* basicFrame = new QGroupBox("Basic Support Obligation", side);
+    basicFrame->setObjectName("Frame7");
+    auto* basicLayout = new QVBoxLayout(basicFrame);
+    perChild_ = new QLabel(basicFrame);
+    perChild_->setObjectName("PerChildList");
+    perChild_->setTextFormat(Qt::PlainText);
+    basicLayout->addWidget(perChild_);
+    QPushButton* tiers = Button("ButtonPlus1", "Support By Number Of Children", basicFrame);
+    connect(tiers, &QPushButton::clicked, this, &SupportResultsWindow::ToggleTiers);
+    basicLayout->addWidget(tiers);
+    layout->addWidget(basicFrame);
+
+    layout->addWidget(BuildPartyFrame(NetParty::Claimant));
+    layout->addWidget(BuildPartyFrame(NetParty::Other));
+    layout->addStretch(1);
+    return side;
+}
+
+QGroupBox* SupportResultsWindow::BuildPartyFrame(NetParty party) {
+    const PartyFrame& names = FrameOf(party);
+    auto* frame = new QGroupBox(names.caption, this);
+    frame->setObjectName(names.name);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(new QLabel("New Net Per Month", frame), 0, 0);
+    QLineEdit*& box = newNet_[IndexOf(party)];
+    box = new QLineEdit(frame);
+    box->setObjectName(TypedNetField(party));
+    grid->addWidget(box, 0, 1);
+    QPushButton* change = Button(names.change, "Change", frame);
+    QPushButton* reset = Button(names.reset, "Reset", frame);
+    QPushButton* credits = Button(names.credits, "Tax Credits", frame);
+    connect(change, &QPushButton::clicked, this, [this, party] { ChangeNet(party); });
+    connect(reset, &QPushButton::clicked, this, [this, party] { ResetNet(party); });
+    connect(credits, &QPushButton::clicked, this,
+            [this, &names] { ShowPartyCredits(context_.record, names.party, this); });
+    grid->addWidget(change, 1, 0);
+    grid->addWidget(reset, 1, 1);
+    grid->addWidget(credits, 2, 0, 1, 2);
+    return frame;
+}
+
+QGroupBox* SupportResultsWindow::BuildResultFrame() {
+    resultFrame_ = new QGroupBox(kStandardCaption, this);
+    resultFrame_->setObjectName("Frame5");
+    auto* layout = new QVBoxLayout(resultFrame_);
+    resultStack_ = new QStackedWidget(resultFrame_);
+    panel_ = new ResultsPanel(resultStack_);
+    tierPanel_ = new QLabel(resultStack_);
+    tierPanel_->setObjectName("Picture8");
+    tierPanel_->setTextFormat(Qt::PlainText);
+    tierPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tierPanel_->setAutoFillBackground(true);
+    tierPanel_->setBackgroundRole(QPalette::Base);
+    tierPanel_->setMargin(8);
+    resultStack_->addWidget(panel_);
+    resultStack_->addWidget(tierPanel_);
+    layout->addWidget(resultStack_);
+    return resultFrame_;
+}
+
+QAction* SupportResultsWindow::menuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void SupportResultsWindow::ShowSwitchButton(QPushButton& button, const std::string& caption,
+                                            bool enabled) {
+    button.setText(QString::fromStdString(caption));
+    button.setEnabled(enabled);
+    QFont font = button.font();
+    font.setBold(enabled);
+    button.setFont(font);
+}
+
+void SupportResultsWindow::Redraw() {
+    const CaseRecord& record = context_.record;
+    const SupportResults& r = record.results.support;
+    caseName_->setText(QString::fromStdString(record.fields.Text("ClaimantName")));
+    ShowSwitchButton(*applyLimits_, r.LimitsButton, r.LimitsButtonEnabled);
+    ShowSwitchButton(*applyDev_, r.DeviationButton, r.DeviationButtonEnabled);
+    SupportDisplay display = BuildSupportDisplay(record);
+    panel_->Show(display);
+    perChild_->setText(Lines(display.perChild));
+    tierPanel_->setText(Lines(TierLines(record)));
+    int checked = static_cast<int>(record.options.extrapolation);
+    extrapolation_->actions().at(checked)->setChecked(true);
+    ShowResultCaption();
+}
+
+void SupportResultsWindow::ResetForNewCase() {
+    ClearTypedNets(context_.record);
+    for (QLineEdit* box : newNet_) {
+        box->clear();
+    }
+    resultStack_->setCurrentWidget(panel_);
+    resultFrame_->setTitle(kStandardCaption);
+    resultFrame_->setStyleSheet({});
+}
+
+void SupportResultsWindow::Recalculate() {
+    if (RecalculateChildSupport(context_.record, context_.interaction)) {
+        Redraw();
+    }
+    emit recalculated();
+}
+
+void SupportResultsWindow::ApplyLimits() {
+    if (ToggleLimits(context_.record)) {
+        Recalculate();
+    }
+}
+
+void SupportResultsWindow::ApplyDeviation() {
+    if (ToggleDeviation(context_.record)) {
+        Recalculate();
+    }
+}
+
+void SupportResultsWindow::ChangeNet(NetParty party) {
+    QLineEdit* box = newNet_[IndexOf(party)];
+    if (ChangeTypedNet(context_.record, context_.interaction, party, box->text().toStdString())) {
+        Recalculate();
+    } else {
+        box->setFocus();
+    }
+}
+
+void SupportResultsWindow::ResetNet(NetParty party) {
+    ResetTypedNet(context_.record, party);
+    newNet_[IndexOf(party)]->clear();
+    Recalculate();
+}
+
+void SupportResultsWindow::ChooseExtrapolation(Extrapolation method) {
+    ChangeExtrapolation(context_.record, method);
+    options_.SyncFromRecord();
+    for (QLineEdit* box : newNet_) {
+        box->clear();
+    }
+    Recalculate();
+}
+
+void SupportResultsWindow::ChangeSubsistence() {
+    if (ChangeSelfSupportReserve(context_.preferences, context_.record, context_.interaction)) {
+        Recalculate();
+    }
+}
+
+void SupportResultsWindow::ToggleTiers() {
+    bool showTiers = resultStack_->currentWidget() != tierPanel_;
+    resultStack_->setCurrentWidget(showTiers ? static_cast<QWidget*>(tierPanel_) : panel_);
+    if (!showTiers) {
+        resultFrame_->setTitle(kCalculationCaption);
+        resultFrame_->setStyleSheet({});
+    }
+    ShowResultCaption();
+}
+
+// While the tiers are shown the caption says what they leave out, in red.
+void SupportResultsWindow::ShowResultCaption() {
+    if (resultStack_->currentWidget() != tierPanel_) {
+        return;
+    }
+    resultFrame_->setTitle(QString::fromStdString(TierCaption(context_.record)));
+    resultFrame_->setStyleSheet("QGroupBox#Frame5::title { color: red; }");
+}
+
+}  // namespace tovaris::gui
