@@ -28,6 +28,7 @@ inline void SaveScreenshot(QWidget& widget, const QString& name) {
         return;
     }
     QDir().mkpath(QString::fromLocal8Bit(dir));
+    QApplication::processEvents();  // pending layouts, as the user's event loop would run them
     widget.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
 }
 

@@ -3,19 +3,21 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "app/rows_view.h"
+
 namespace tovaris::gui {
 
 namespace {
 
-// Each party's block: label, value; a gap column between the two blocks.
-constexpr int kClaimLabel = 0;
-constexpr int kClaimValue = 1;
-constexpr int kOtherLabel = 3;
-constexpr int kOtherValue = 4;
-constexpr int kColumns = 5;
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+QLabel* TextLabel(QWidget* parent, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
 }
 
 }  // namespace
@@ -24,80 +26,46 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     setObjectName("ResultPanel");
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
-    grid_ = new QGridLayout(this);
-    grid_->setHorizontalSpacing(6);
-    grid_->setVerticalSpacing(1);
-    grid_->setColumnMinimumWidth(2, 24);
-    grid_->setColumnStretch(2, 1);
-}
-
-void ResultsPanel::Clear() {
-    while (QLayoutItem* item = grid_->takeAt(0)) {
-        delete item->widget();
-        delete item;
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(10);
+    grid->setColumnStretch(1, 1);  // the gap between the two party columns
+    for (int party = 0; party < 2; ++party) {
+        heads_[party] = TextLabel(this, true);
+        income_[party] = new RowsView(this);
+        grid->addWidget(heads_[party], 0, party * 2);
+        grid->addWidget(income_[party], 1, party * 2);
     }
-    for (int row = 0; row < grid_->rowCount(); ++row) {
-        grid_->setRowStretch(row, 0);
-    }
-}
-
-QLabel* ResultsPanel::AddText(const QString& text, int row, int column, Qt::Alignment alignment,
-                              int columnSpan) {
-    auto* label = new QLabel(text, this);
-    label->setTextFormat(Qt::PlainText);
-    grid_->addWidget(label, row, column, 1, columnSpan, alignment | Qt::AlignVCenter);
-    label->show();  // the panel is redrawn while visible
-    return label;
-}
-
-int ResultsPanel::AddColumns(const DisplayRows& left, const DisplayRows& right, int row) {
-    const size_t rows = std::max(left.size(), right.size());
-    for (size_t i = 0; i < rows; ++i, ++row) {
-        if (i < left.size()) {
-            AddText(Text(left[i].label), row, kClaimLabel, Qt::AlignLeft);
-            AddText(Text(left[i].value), row, kClaimValue, Qt::AlignRight);
-        }
-        if (i < right.size()) {
-            AddText(Text(right[i].label), row, kOtherLabel, Qt::AlignLeft);
-            AddText(Text(right[i].value), row, kOtherValue, Qt::AlignRight);
-        }
-    }
-    return row;
-}
-
-int ResultsPanel::AddLines(const std::vector<std::string>& lines, int row) {
-    for (const std::string& line : lines) {
-        AddText(Text(line), row++, kClaimLabel, Qt::AlignLeft, kColumns);
-    }
-    return row;
+    facts_ = new RowsView(this);
+    obligations_ = new RowsView(this);
+    grid->addWidget(facts_, 2, 0, Qt::AlignTop);
+    grid->addWidget(obligations_, 2, 2, Qt::AlignTop);
+    transfer_ = TextLabel(this, true);
+    transfer_->setObjectName("TransferSentence");
+    notes_ = TextLabel(this);
+    grid->addWidget(transfer_, 3, 0, 1, 3);
+    grid->addWidget(notes_, 4, 0, 1, 3);
+    grid->setRowStretch(5, 1);
 }
 
 void ResultsPanel::Show(const SupportDisplay& display) {
-    Clear();
-    int row = 0;
-    QFont bold = font();
-    bold.setBold(true);
-    AddText(Text(display.claimHead), row, kClaimLabel, Qt::AlignLeft, 2)->setFont(bold);
-    AddText(Text(display.otherHead), row, kOtherLabel, Qt::AlignLeft, 2)->setFont(bold);
-    row = AddColumns(display.claimIncome, display.otherIncome, row + 1);
-    grid_->setRowMinimumHeight(row++, 10);
-    row = AddColumns(display.caseFacts, display.obligations, row);
-    grid_->setRowMinimumHeight(row++, 10);
-    QLabel* transfer = AddText(Text(display.transfer), row++, kClaimLabel, Qt::AlignLeft, kColumns);
-    transfer->setFont(bold);
-    transfer->setObjectName("TransferSentence");
-    row = AddLines(display.method, row);
-    row = AddLines(display.tableNotes, row);
-    grid_->setRowStretch(row, 1);
+    heads_[0]->setText(QString::fromStdString(display.claimHead));
+    heads_[1]->setText(QString::fromStdString(display.otherHead));
+    income_[0]->SetRows(display.claimIncome);
+    income_[1]->SetRows(display.otherIncome);
+    facts_->SetRows(display.caseFacts);
+    obligations_->SetRows(display.obligations);
+    transfer_->setText(QString::fromStdString(display.transfer));
+    std::vector<std::string> notes = display.method;
+    notes.insert(notes.end(), display.tableNotes.begin(), display.tableNotes.end());
+    notes_->setText(JoinLines(notes));
 }
 
 QStringList ResultsPanel::texts() const {
-    QStringList all;
-    for (int i = 0; i < grid_->count(); ++i) {
-        if (auto* label = qobject_cast<QLabel*>(grid_->itemAt(i)->widget())) {
-            all << label->text();
-        }
+    QStringList all{heads_[0]->text(), heads_[1]->text()};
+    for (const RowsView* rows : {income_[0], income_[1], facts_, obligations_}) {
+        all << rows->texts();
     }
+    all << transfer_->text() << notes_->text().split('\n');
     return all;
 }
 

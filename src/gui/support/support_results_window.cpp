@@ -15,6 +15,7 @@
 #include "app/case_option_actions.h"
 #include "app/data_folder_choice.h"
 #include "app/preparer_dialog.h"
+#include "app/rows_view.h"
 #include "case/preferences.h"
 #include "support/child_support_command.h"
 #include "support/results_panel.h"
@@ -55,14 +56,6 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
-}
-
-QString Lines(const std::vector<std::string>& lines) {
-    QStringList all;
-    for (const std::string& line : lines) {
-        all << QString::fromStdString(line);
-    }
-    return all.join('\n');
 }
 
 }  // namespace
@@ -253,8 +246,8 @@ void SupportResultsWindow::Redraw() {
     ShowSwitchButton(*applyDev_, r.DeviationButton, r.DeviationButtonEnabled);
     SupportDisplay display = BuildSupportDisplay(record);
     panel_->Show(display);
-    perChild_->setText(Lines(display.perChild));
-    tierPanel_->setText(Lines(TierLines(record)));
+    perChild_->setText(JoinLines(display.perChild));
+    tierPanel_->setText(JoinLines(TierLines(record)));
     int checked = static_cast<int>(record.options.extrapolation);
     extrapolation_->actions().at(checked)->setChecked(true);
     ShowResultCaption();
