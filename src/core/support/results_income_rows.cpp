@@ -1,18 +1,12 @@
-#include "common/format.h"
 #include "support/results_display.h"
+#include "support/results_formats.h"
 
 namespace tovaris {
 
 namespace {
 
-std::string Addition(double amount) {
-    return Format(amount, "$##,###,##0");
-}
-
-// Deductions always carry the minus, "-$0" included.
-std::string Deduction(double amount) {
-    return Format(amount, "-$##,###,##0");
-}
+using support::Addition;
+using support::Deduction;
 
 std::string Signed(double amount) {
     return amount < 0 ? Deduction(amount) : Addition(amount);

@@ -1,13 +1,10 @@
 #include "common/format.h"
 #include "support/results_display.h"
+#include "support/results_formats.h"
 
 namespace tovaris {
 
 namespace {
-
-std::string Money(double amount) {
-    return Format(amount, "$##,###,##0");
-}
 
 std::string Credit(double amount) {
     return Format(amount, "-$###,##0");
@@ -17,15 +14,16 @@ void AddBasicObligations(const CaseRecord& record, DisplayRows& rows) {
     const SupportResults& r = record.results.support;
     const std::string& custody = record.globals.CustodyType;
     if (custody == "Split" && record.options.splitMethod == SplitMethod::DualWS) {
-        rows.push_back({" Claimant's Basic Ob. To Fam 2 ", Money(r.ClaimBasicShare2)});
-        rows.push_back({" Other's Basic Ob. To Fam 1 ", Money(r.PayerBasicShare)});
+        rows.push_back({" Claimant's Basic Ob. To Fam 2 ", support::Addition(r.ClaimBasicShare2)});
+        rows.push_back({" Other's Basic Ob. To Fam 1 ", support::Addition(r.PayerBasicShare)});
     } else if (custody == "Shared" &&
                record.options.sharedMethod == SharedMethod::SumDaysColorado) {
-        rows.push_back({" Claimant's Basic Ob. (Times 1.5) ", Money(r.ClaimBasicShare)});
-        rows.push_back({" Other's Basic Ob. (Times 1.5)  ", Money(r.PayerBasicShare)});
+        rows.push_back(
+            {" Claimant's Basic Ob. (Times 1.5) ", support::Addition(r.ClaimBasicShare)});
+        rows.push_back({" Other's Basic Ob. (Times 1.5)  ", support::Addition(r.PayerBasicShare)});
     } else {
-        rows.push_back({" Claimant's Basic Obligation  ", Money(r.ClaimBasicShare)});
-        rows.push_back({" Other's Basic Obligation  ", Money(r.PayerBasicShare)});
+        rows.push_back({" Claimant's Basic Obligation  ", support::Addition(r.ClaimBasicShare)});
+        rows.push_back({" Other's Basic Obligation  ", support::Addition(r.PayerBasicShare)});
     }
 }
 
@@ -36,9 +34,10 @@ void AddExpenses(const CaseRecord& record, DisplayRows& rows) {
         record.globals.CustodyType == "Split" && record.options.splitMethod == SplitMethod::DualWS;
     const std::string prefix = dual ? " 1/2" : "";
     const double part = dual ? 0.5 : 1.0;
+    rows.push_back({prefix + " Claimant's Expenses Obligation  ",
+                    support::Addition(part * r.ClaimExpenseShare)});
     rows.push_back(
-        {prefix + " Claimant's Expenses Obligation  ", Money(part * r.ClaimExpenseShare)});
-    rows.push_back({prefix + " Other's Expenses Obligation  ", Money(part * r.PayerExpenseShare)});
+        {prefix + " Other's Expenses Obligation  ", support::Addition(part * r.PayerExpenseShare)});
     rows.push_back({prefix + " Claimant's Expenses Credit ", Credit(part * r.CareHealthPaidClaim)});
     rows.push_back({prefix + " Other's Expenses Credit  ", Credit(part * r.CareHealthPaidPayer)});
 }
@@ -50,8 +49,8 @@ DisplayRows ObligationRows(const CaseRecord& record) {
     DisplayRows rows;
     AddBasicObligations(record, rows);
     AddExpenses(record, rows);
-    rows.push_back({" Claimant's Net Obligation ", Money(r.ClaimStandardObligation)});
-    rows.push_back({" Other's Net Obligation  ", Money(r.PayerStandardObligation)});
+    rows.push_back({" Claimant's Net Obligation ", support::Addition(r.ClaimStandardObligation)});
+    rows.push_back({" Other's Net Obligation  ", support::Addition(r.PayerStandardObligation)});
     if (r.LimitsButton == "Hide Limits") {
         rows.push_back({" Basic Support Shown Is The Limitation ", ""});
     }

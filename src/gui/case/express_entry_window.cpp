@@ -11,6 +11,7 @@
 
 #include "app/case_option_actions.h"
 #include "app/data_folder_choice.h"
+#include "app/menu_items.h"
 #include "app/preparer_dialog.h"
 #include "app/screen_setup.h"
 #include "case/case_file.h"
@@ -57,28 +58,20 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     resize(1100, 800);
 }
 
-QAction* ExpressEntryWindow::AddItem(QMenu& menu, const char* name, const QString& caption,
-                                     bool enabled) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    action->setEnabled(enabled);
-    return action;
-}
-
 void ExpressEntryWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("FileMenu");
-    connect(AddItem(*file, "Save", "Save Client Data To File"), &QAction::triggered, this,
+    connect(AddMenuItem(*file, "Save", "Save Client Data To File"), &QAction::triggered, this,
             &ExpressEntryWindow::SaveCase);
-    connect(AddItem(*file, "Open", "Open Client Data From File"), &QAction::triggered, this,
+    connect(AddMenuItem(*file, "Open", "Open Client Data From File"), &QAction::triggered, this,
             [this] { OpenCase(); });
     file->addSeparator();
-    AddItem(*file, "Print", "Print", false);
-    AddItem(*file, "PrinterSetup", "Printer Setup", false);
-    AddItem(*file, "PrintScreenImage", "Print Screen Image", false);
-    AddItem(*file, "PrintPopup", "Print Income Popups", false);
+    AddMenuItem(*file, "Print", "Print", false);
+    AddMenuItem(*file, "PrinterSetup", "Printer Setup", false);
+    AddMenuItem(*file, "PrintScreenImage", "Print Screen Image", false);
+    AddMenuItem(*file, "PrintPopup", "Print Income Popups", false);
     file->addSeparator();
-    connect(AddItem(*file, "Quit", "Quit Program"), &QAction::triggered, this,
+    connect(AddMenuItem(*file, "Quit", "Quit Program"), &QAction::triggered, this,
             [this] { context_.requestQuit(); });
 }
 
@@ -95,9 +88,9 @@ void ExpressEntryWindow::BuildDefaultsMenu() {
     QMenu* order = defaults->addMenu("Maintenance And Child Support Calculation Order");
     auto* orderGroup = new QActionGroup(this);
     QAction* maintFirst =
-        AddItem(*order, "AutoCalc", "Maintenance Is Calculated Before Child Support");
+        AddMenuItem(*order, "AutoCalc", "Maintenance Is Calculated Before Child Support");
     QAction* csFirst =
-        AddItem(*order, "DontAutoCalc", "Child Support Is Calculated Before Maintenance");
+        AddMenuItem(*order, "DontAutoCalc", "Child Support Is Calculated Before Maintenance");
     for (QAction* a : {maintFirst, csFirst}) {
         a->setCheckable(true);
         orderGroup->addAction(a);
@@ -109,12 +102,13 @@ void ExpressEntryWindow::BuildDefaultsMenu() {
 
     defaults->addSeparator();
     auto* folderGroup = new QActionGroup(this);
-    QAction* last = AddItem(*defaults, "LastLocation",
-                            "Always Open To The Last Location Where Program Data Files Were "
-                            "Saved ");
-    QAction* user = AddItem(*defaults, "UserDefault",
-                            "Always Open To A Default Location (Click Here To Enter) For Saving  "
-                            "Data Files");
+    QAction* last = AddMenuItem(*defaults, "LastLocation",
+                                "Always Open To The Last Location Where Program Data Files Were "
+                                "Saved ");
+    QAction* user =
+        AddMenuItem(*defaults, "UserDefault",
+                    "Always Open To A Default Location (Click Here To Enter) For Saving  "
+                    "Data Files");
     for (QAction* a : {last, user}) {
         a->setCheckable(true);
         folderGroup->addAction(a);
@@ -123,59 +117,43 @@ void ExpressEntryWindow::BuildDefaultsMenu() {
     connect(user, &QAction::triggered, this, &ExpressEntryWindow::ChooseDataFolder);
 
     defaults->addSeparator();
-    connect(AddItem(*defaults, "ChangePreparer", "Change Preparer's Default Name And Office"),
+    connect(AddMenuItem(*defaults, "ChangePreparer", "Change Preparer's Default Name And Office"),
             &QAction::triggered, this, [this] {
                 PreparerDialog dialog(context_.preferences, this);
                 dialog.exec();
             });
-    connect(AddItem(*defaults, "FedPovGuide", "Change Self-Support Reserve"), &QAction::triggered,
-            this, [this] {
+    connect(AddMenuItem(*defaults, "FedPovGuide", "Change Self-Support Reserve"),
+            &QAction::triggered, this, [this] {
                 ChangeSelfSupportReserve(context_.preferences, context_.record,
                                          context_.interaction);
             });
     defaults->addSeparator();
-    AddItem(*defaults, "Color", "Change Button Colors", false);
-    AddItem(*defaults, "Scaling", "Display Scaling", false);
+    AddMenuItem(*defaults, "Color", "Change Button Colors", false);
+    AddMenuItem(*defaults, "Scaling", "Display Scaling", false);
 }
 
 void ExpressEntryWindow::BuildToolsMenu() {
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("Tools");
-    AddItem(*tools, "DB", "Defined Benefit Pension Valuator", false);
-    AddItem(*tools, "IRA", "72(t) IRA Withdrawals", false);
-    AddItem(*tools, "FinCalc", "Financial Calculator", false);
-    connect(AddItem(*tools, "OnightCount", "Overnight Count Organizer/Estimator"),
+    AddMenuItem(*tools, "DB", "Defined Benefit Pension Valuator", false);
+    AddMenuItem(*tools, "IRA", "72(t) IRA Withdrawals", false);
+    AddMenuItem(*tools, "FinCalc", "Financial Calculator", false);
+    connect(AddMenuItem(*tools, "OnightCount", "Overnight Count Organizer/Estimator"),
             &QAction::triggered, this, [this] { ShowOnce(estimator_); });
-    AddItem(*tools, "BVCalc", "Business Valuation", false);
+    AddMenuItem(*tools, "BVCalc", "Business Valuation", false);
 }
 
 void ExpressEntryWindow::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help");
-    connect(AddItem(*help, "InteractiveHelp", "Interactive Help"), &QAction::triggered, this,
+    connect(AddMenuItem(*help, "InteractiveHelp", "Interactive Help"), &QAction::triggered, this,
             [this] { OpenHelpFile("TOVARISWAHELP.chm"); });
-    connect(AddItem(*help, "UserManual", "User Manual"), &QAction::triggered, this,
+    connect(AddMenuItem(*help, "UserManual", "User Manual"), &QAction::triggered, this,
             [this] { OpenHelpFile("Washington_User_Manual.rtf"); });
 }
 
-namespace {
-QAction* FindInMenu(const QList<QAction*>& actions, const QString& name) {
-    for (QAction* action : actions) {
-        if (action->objectName() == name) {
-            return action;
-        }
-        if (QMenu* sub = action->menu()) {
-            if (QAction* found = FindInMenu(sub->actions(), name)) {
-                return found;
-            }
-        }
-    }
-    return nullptr;
-}
-}  // namespace
-
 QAction* ExpressEntryWindow::menuItem(const QString& name) const {
-    return FindInMenu(menuBar()->actions(), name);
+    return FindMenuItem(*menuBar(), name);
 }
 
 void ExpressEntryWindow::SyncMenus() {

@@ -54,7 +54,6 @@ class ExpressEntryWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QAction* AddItem(QMenu& menu, const char* name, const QString& caption, bool enabled = true);
     void BuildFileMenu();
     void BuildDefaultsMenu();
     void BuildToolsMenu();

@@ -13,8 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/case_option_actions.h"
-#include "app/data_folder_choice.h"
-#include "app/preparer_dialog.h"
+#include "app/menu_items.h"
 #include "app/rows_view.h"
 #include "case/preferences.h"
 #include "support/child_support_command.h"
@@ -74,48 +73,25 @@ SupportResultsWindow::SupportResultsWindow(AppContext& context, CaseOptionAction
     resize(1180, 760);
 }
 
-QAction* SupportResultsWindow::AddItem(QMenu& menu, const char* name, const QString& caption,
-                                       bool enabled) {
-    QAction* action = menu.addAction(caption);
-    action->setObjectName(name);
-    action->setEnabled(enabled);
-    return action;
-}
-
 void SupportResultsWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("File");
-    connect(AddItem(*file, "QuitProgram", "Quit Program"), &QAction::triggered, this,
-            [this] { context_.requestQuit(); });
-
-    QMenu* print = menuBar()->addMenu("Print");
-    AddItem(*print, "PrintScreenImage", "Print Screen Image", false);
-    AddItem(*print, "PreviewCS", "Print/Preview A Child Support Report Or Save As PDF", false);
-    AddItem(*print, "PrinterSetup", "Printer Setup", false);
-
-    QMenu* preparer = menuBar()->addMenu("Preparer Defaults");
-    connect(AddItem(*preparer, "ChangeName", "Change Preparer's Name And Office"),
-            &QAction::triggered, this, [this] {
-                PreparerDialog dialog(context_.preferences, this);
-                dialog.exec();
-            });
-    connect(AddItem(*preparer, "DFolder", "Change Default Folder Location For Saved Data"),
-            &QAction::triggered, this, [this] { ChooseDataFolder(context_, this); });
-
+    AddResultScreenMenus(*menuBar(), context_, *this, "PreviewCS",
+                         "Print/Preview A Child Support Report Or Save As PDF");
     QMenu* defaults = menuBar()->addMenu("Calculation Defaults");
     BuildExtrapolationItems(*defaults->addMenu("Extrapolation Defaults"));
-    connect(AddItem(*defaults->addMenu("Self-Support Reserve Default"), "ChangeSubsistence",
-                    "Change Self-Support Reserve"),
+    connect(AddMenuItem(*defaults->addMenu("Self-Support Reserve Default"), "ChangeSubsistence",
+                        "Change Self-Support Reserve"),
             &QAction::triggered, this, &SupportResultsWindow::ChangeSubsistence);
 
     QMenu* tools = menuBar()->addMenu("Tools");
-    AddItem(*tools, "DefinedBenefitCalculator", "Defined Benefit Calculator", false);
-    AddItem(*tools, "FinCalc", "Financial Calculator", false);
-    AddItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
-    connect(AddItem(*tools, "ONE", "Overnight Count Estimator"), &QAction::triggered, this,
+    AddMenuItem(*tools, "DefinedBenefitCalculator", "Defined Benefit Calculator", false);
+    AddMenuItem(*tools, "FinCalc", "Financial Calculator", false);
+    AddMenuItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
+    connect(AddMenuItem(*tools, "ONE", "Overnight Count Estimator"), &QAction::triggered, this,
             &SupportResultsWindow::openOvernightEstimator);
-    AddItem(*tools->addMenu("Bonus Calculator"), "RunCSBonus", "Run A Bonus Calculation", false);
-    AddItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
-            "Run A Dependency/Overnight Flip Calculation", false);
+    AddMenuItem(*tools->addMenu("Bonus Calculator"), "RunCSBonus", "Run A Bonus Calculation",
+                false);
+    AddMenuItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
+                "Run A Dependency/Overnight Flip Calculation", false);
 }
 
 // This screen's own extrapolation items: a click here also drops the typed net incomes, which
@@ -126,7 +102,7 @@ void SupportResultsWindow::BuildExtrapolationItems(QMenu& menu) {
                                                            {"Curve", Extrapolation::Curve},
                                                            {"Linear", Extrapolation::Linear}};
     for (const auto& [name, method] : items) {
-        QAction* action = AddItem(menu, name, options_.action(name)->text());
+        QAction* action = AddMenuItem(menu, name, options_.action(name)->text());
         action->setCheckable(true);
         extrapolation_->addAction(action);
         connect(action, &QAction::triggered, this,
@@ -226,7 +202,7 @@ QGroupBox* SupportResultsWindow::BuildResultFrame() {
 }
 
 QAction* SupportResultsWindow::menuItem(const QString& name) const {
-    return findChild<QAction*>(name);
+    return FindMenuItem(*menuBar(), name);
 }
 
 void SupportResultsWindow::ShowSwitchButton(QPushButton& button, const std::string& caption,

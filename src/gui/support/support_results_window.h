@@ -42,7 +42,6 @@ class SupportResultsWindow : public QMainWindow {
     void openOvernightEstimator();
 
   private:
-    QAction* AddItem(QMenu& menu, const char* name, const QString& caption, bool enabled = true);
     void BuildMenus();
     void BuildExtrapolationItems(QMenu& menu);
     QWidget* BuildLeftSide();

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace tovaris::gui {
+
+struct AppContext;
+
+// A menu item named for the commands and tests that find it.
+QAction* AddMenuItem(QMenu& menu, const char* name, const QString& caption, bool enabled = true);
+
+// A menu item by name, wherever it stands in the menu tree.
+QAction* FindMenuItem(const QMenuBar& bar, const QString& name);
+
+// The menus every results screen starts with: "File" (quit), "Print" (screen image, the screen's
+// report, printer set-up; printing comes with the print engine) and "Preparer Defaults".
+void AddResultScreenMenus(QMenuBar& bar, AppContext& context, QWidget& screen,
+                          const char* reportItem, const QString& reportCaption);
+
+}  // namespace tovaris::gui
