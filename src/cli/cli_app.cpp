@@ -11,6 +11,8 @@
 #include "cli_interaction.h"
 #include "cli_options.h"
 #include "display_json.h"
+#include "maintenance/maintenance_command.h"
+#include "maintenance_json.h"
 #include "support/child_support_command.h"
 #include "support_json.h"
 #include "tax/net_income_phase.h"
@@ -86,6 +88,9 @@ ReadInResult RunCommand(const Request& request, CaseRecord& record, Interaction&
     if (request.command == "childsupport") {
         return RunChildSupportCommand(record, interaction, takeSnapshot);
     }
+    if (request.command == "maintenance") {
+        return RunMaintenanceCommand(record, interaction, takeSnapshot);
+    }
     bool taxes = request.command == "tax";
     ReadInResult result =
         taxes ? ChildSupportReadIn(record, interaction) : CheckDataEntry(record, interaction);
@@ -138,10 +143,6 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!request) {
         return Refuse(err, error + " (see tovaris-cli --help)");
     }
-    if (request->command == "maintenance") {
-        return Refuse(err, "the " + request->command + " command is not available in this version");
-    }
-
     CaseRecord record;
     ApplyRequest(*request, record);
     CaseFileResult opened = OpenCaseFile(record, request->casePath);
@@ -166,6 +167,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (!result.stopped && request->command == "childsupport") {
         json["support"] = SupportJson(record);
         json["display"] = SupportDisplayJson(record);
+    }
+    if (!result.stopped && request->command == "maintenance") {
+        json["maintenance"] = MaintenanceJson(record);
     }
     return Print(out, json, request->pretty);
 }

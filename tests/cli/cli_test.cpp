@@ -67,6 +67,25 @@ TEST(CliChildSupport, ExamplesMatchTheirGoldenJson) {
     ExpectGoldenOutputs("childsupport");
 }
 
+TEST(CliMaintenance, ExamplesMatchTheirGoldenJson) {
+    ExpectGoldenOutputs("maintenance");
+}
+
+TEST(CliMaintenance, TaxTreatmentNamesItselfInTheStatus) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"payee", "Calculation Shown Has Maintenance Taxed To Payee "},
+        {"payer", "Calculation Shown Has Maintenance Taxed To Payer "},
+    };
+    for (const auto& [treatment, status] : rows) {
+        CliRun run =
+            RunArgs({"maintenance", Example("NoMinorsMaintenance.QCF"), "--maint-tax", treatment});
+        ASSERT_EQ(run.exit, kExitOk) << run.err;
+        nlohmann::json maintenance = nlohmann::json::parse(run.out)["maintenance"];
+        EXPECT_EQ(maintenance["CalcStatusText"], status);
+        EXPECT_GT(maintenance["SuggestedAward"].get<double>(), 0);
+    }
+}
+
 TEST(CliChildSupport, EveryOptionIsAcceptedOnEveryExample) {
     const std::vector<std::vector<std::string>> optionSets = {
         {"--extrapolation", "Curve", "--shared-method", "SquaredDays", "--split-method", "DualWS"},
@@ -81,11 +100,13 @@ TEST(CliChildSupport, EveryOptionIsAcceptedOnEveryExample) {
     for (const char* name : {"Custodial", "NonCustodial", "SharedOvernights", "SplitTwoEach",
                              "JointFilerNewSpouse", "NoMinorsMaintenance"}) {
         for (const std::vector<std::string>& options : optionSets) {
-            std::vector<std::string> args = {"childsupport", Example(std::string(name) + ".QCF")};
-            args.insert(args.end(), options.begin(), options.end());
-            CliRun run = RunArgs(args);
-            EXPECT_TRUE(run.exit == kExitOk || run.exit == kExitStopped) << name << run.err;
-            EXPECT_TRUE(nlohmann::json::accept(run.out)) << name;
+            for (const char* command : {"childsupport", "maintenance"}) {
+                std::vector<std::string> args = {command, Example(std::string(name) + ".QCF")};
+                args.insert(args.end(), options.begin(), options.end());
+                CliRun run = RunArgs(args);
+                EXPECT_TRUE(run.exit == kExitOk || run.exit == kExitStopped) << name << run.err;
+                EXPECT_TRUE(nlohmann::json::accept(run.out)) << name;
+            }
         }
     }
 }
@@ -164,8 +185,7 @@ TEST(CliArguments, RefusalsGoToStandardErrorWithExitTwo) {
          "bad value 'Steep' for --extrapolation"},
         {{"validate", custodial, "--self-support"}, "option --self-support needs a value"},
         {{"validate", custodial, "--self-support", "lots"}, "bad value 'lots' for --self-support"},
-        {{"maintenance", custodial}, "the maintenance command is not available in this version"},
-        {{"maintenance", custodial}, "the maintenance command is not available in this version"},
+        {{"maintenance", custodial, "--maint-tax", "both"}, "bad value 'both' for --maint-tax"},
         {{"validate", "/no/such/case.QCF"}, "could not be opened"},
     };
     for (const Case& c : cases) {

@@ -22,6 +22,8 @@
 #include "case/income_window.h"
 #include "case/preferences.h"
 #include "maintenance/ed_skills_window.h"
+#include "maintenance/maintenance_command.h"
+#include "maintenance/maintenance_window.h"
 #include "support/child_support_command.h"
 #include "support/overnight_estimator_window.h"
 #include "support/parenting_time_window.h"
@@ -237,6 +239,9 @@ void ExpressEntryWindow::ShowNewCase() {
         supportResults_->ResetForNewCase();
         supportResults_->hide();
     }
+    if (maintenance_ != nullptr) {
+        maintenance_->hide();
+    }
     emit caseChanged();
 }
 
@@ -261,13 +266,26 @@ void ExpressEntryWindow::ShowSupportResults() {
 }
 
 void ExpressEntryWindow::RunMaintenance() {
-    if (MaintenanceReadIn(context_.record, context_.interaction).stopped) {
+    if (RunMaintenanceCommand(context_.record, context_.interaction).stopped) {
         return;
     }
-    context_.interaction.Box("Maintenance",
-                             "The entries are complete. The maintenance recommendation is not "
-                             "available in this version yet.",
-                             BoxButtons::Ok);
+    emit caseChanged();  // the income screens and the parenting table were brought up to date
+    if (maintenance_ == nullptr) {
+        maintenance_ = new MaintenanceWindow(context_, this);
+        maintenance_->setWindowFlag(Qt::Window);
+        SetUpScreen(*maintenance_, context_.preferences, context_.scale.monAdj);
+        connect(maintenance_, &MaintenanceWindow::returnToData, this, [this] {
+            form_->Refresh();
+            show();
+            raise();
+        });
+        connect(maintenance_, &MaintenanceWindow::recalculated, form_, &ExpressEntryForm::Refresh);
+        connect(maintenance_, &MaintenanceWindow::openOvernightEstimator, this,
+                [this] { ShowOnce(estimator_); });
+    }
+    maintenance_->Redraw();
+    maintenance_->show();
+    maintenance_->raise();
 }
 
 QString ExpressEntryWindow::DialogFolder() const {

@@ -14,6 +14,7 @@ class CaseOptionActions;
 class ExpressEntryForm;
 class IncomeWindow;
 class EdSkillsWindow;
+class MaintenanceWindow;
 class OvernightEstimatorWindow;
 class ParentingTimeWindow;
 class SupportResultsWindow;
@@ -39,6 +40,7 @@ class ExpressEntryWindow : public QMainWindow {
 
     // The child support results screen, once the button has shown it.
     SupportResultsWindow* supportResults() const { return supportResults_; }
+    MaintenanceWindow* maintenanceResults() const { return maintenance_; }
 
     // File menu commands; Open takes the file from the dialog unless one is given.
     void SaveCase();
@@ -80,6 +82,7 @@ class ExpressEntryWindow : public QMainWindow {
     EdSkillsWindow* edSkills_ = nullptr;
     ParentingTimeWindow* parentingTime_;
     SupportResultsWindow* supportResults_ = nullptr;
+    MaintenanceWindow* maintenance_ = nullptr;
     IncomeWindow* income_[2];  // Claimant's, Other Party's
     bool quitting_ = false;
 };

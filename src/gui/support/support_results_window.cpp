@@ -15,7 +15,9 @@
 #include "app/case_option_actions.h"
 #include "app/menu_items.h"
 #include "app/rows_view.h"
+#include "calculators/bonus_window.h"
 #include "case/preferences.h"
+#include "maintenance/bonus_calculator.h"
 #include "support/child_support_command.h"
 #include "support/results_panel.h"
 #include "tax/credits_dialog.h"
@@ -88,8 +90,9 @@ void SupportResultsWindow::BuildMenus() {
     AddMenuItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
     connect(AddMenuItem(*tools, "ONE", "Overnight Count Estimator"), &QAction::triggered, this,
             &SupportResultsWindow::openOvernightEstimator);
-    AddMenuItem(*tools->addMenu("Bonus Calculator"), "RunCSBonus", "Run A Bonus Calculation",
-                false);
+    connect(
+        AddMenuItem(*tools->addMenu("Bonus Calculator"), "RunCSBonus", "Run A Bonus Calculation"),
+        &QAction::triggered, this, &SupportResultsWindow::ShowBonusCalculator);
     AddMenuItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
                 "Run A Dependency/Overnight Flip Calculation", false);
 }
@@ -296,6 +299,22 @@ void SupportResultsWindow::ToggleTiers() {
         resultFrame_->setStyleSheet({});
     }
     ShowResultCaption();
+}
+
+// The calculator leaves the case as it found it; the screen shows the calculation again.
+void SupportResultsWindow::ShowBonusCalculator() {
+    if (bonus_ == nullptr) {
+        bonus_ = new BonusWindow(
+            "Child Support Bonus Calculator",
+            [this](const std::string& bonus) -> std::optional<DisplayRows> {
+                auto result = RunChildSupportBonus(context_.record, context_.interaction, bonus);
+                Redraw();
+                return result ? std::optional(result->lines) : std::nullopt;
+            },
+            this);
+    }
+    bonus_->show();
+    bonus_->raise();
 }
 
 // While the tiers are shown the caption says what they leave out, in red.

@@ -16,6 +16,7 @@ class QStackedWidget;
 
 namespace tovaris::gui {
 
+class BonusWindow;
 class CaseOptionActions;
 class ResultsPanel;
 
@@ -56,6 +57,7 @@ class SupportResultsWindow : public QMainWindow {
     void ChooseExtrapolation(Extrapolation method);
     void ChangeSubsistence();
     void ToggleTiers();
+    void ShowBonusCalculator();
     void ShowResultCaption();
     static void ShowSwitchButton(QPushButton& button, const std::string& caption, bool enabled);
 
@@ -71,6 +73,7 @@ class SupportResultsWindow : public QMainWindow {
     QStackedWidget* resultStack_;
     ResultsPanel* panel_;
     QLabel* tierPanel_;
+    BonusWindow* bonus_ = nullptr;
 };
 
 }  // namespace tovaris::gui

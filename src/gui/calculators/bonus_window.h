@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/display_row.h"
+
+class QLineEdit;
+
+namespace tovaris::gui {
+
+class RowsView;
+
+// "Bonus Calculator": the Other Party's average yearly bonus in, the engine's comparison with
+// and without it out. The engine restores the case afterwards; this window only shows lines.
+class BonusWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Runs the calculation on the typed bonus: the lines to show, or nothing when the entry was
+    // refused (the engine said why).
+    using Run = std::function<std::optional<DisplayRows>(const std::string&)>;
+
+    BonusWindow(const QString& title, Run run, QWidget* parent = nullptr);
+
+  private:
+    void Calculate();
+
+    Run run_;
+    QLineEdit* bonus_;
+    RowsView* results_;
+};
+
+}  // namespace tovaris::gui
