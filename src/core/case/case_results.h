@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maintenance/maintenance_results.h"
 #include "support/support_results.h"
 #include "tax/tax_results.h"
 
@@ -9,6 +10,7 @@ namespace tovaris {
 struct CaseResults {
     TaxResults tax;
     SupportResults support;
+    maintenance::MaintenanceResults maintenance;
 };
 
 }  // namespace tovaris
