@@ -7,23 +7,6 @@
 namespace tovaris::maintenance {
 namespace {
 
-// The tax steps read the treatment from the case options; the recommendation taxes its award
-// to the payee for the length of one run and gives the user's choice back even when it fails.
-class TaxableAwardScope {
-  public:
-    explicit TaxableAwardScope(CaseOptions& options)
-        : options_(options), chosen_(options.maintTaxedTo) {
-        options_.maintTaxedTo = MaintTaxedTo::Payee;
-    }
-    ~TaxableAwardScope() { options_.maintTaxedTo = chosen_; }
-    TaxableAwardScope(const TaxableAwardScope&) = delete;
-    TaxableAwardScope& operator=(const TaxableAwardScope&) = delete;
-
-  private:
-    CaseOptions& options_;
-    MaintTaxedTo chosen_;
-};
-
 PartyTaxFigures FiguresOf(const PartyTaxResults& r, const std::string& filingStatus) {
     const bool joint = filingStatus == "MFJ";
     // The credit figures are the whole return's; the party carries its share of it.
@@ -46,10 +29,7 @@ PartyTaxFigures FiguresOf(const PartyTaxResults& r, const std::string& filingSta
 TaxFigures EstimateTaxesWithAward(CaseRecord& record, double yearlyAward) {
     TaxResults& tax = record.results.tax;
     tax.MonthlyMaintenance = static_cast<float>(yearlyAward / 12);
-    {
-        TaxableAwardScope taxable(record.options);
-        RunTaxSteps(record);
-    }
+    RunTaxSteps(record, {.taxedToPayee = true, .inSocialSecurityIncome = true});
     return {FiguresOf(tax.Claim, record.globals.ClaimFilingStatus),
             FiguresOf(tax.Payer, record.globals.PayerFilingStatus)};
 }

@@ -51,9 +51,10 @@ void ComputePayroll(const PartyTaxInputs& in, PartyTaxResults& r) {
     }
 }
 
-void ComputeNontaxableSocialSecurity(const PartyTaxInputs& in, PartyTaxResults& r) {
+void ComputeNontaxableSocialSecurity(const PartyTaxInputs& in, double maintenanceIncome,
+                                     PartyTaxResults& r) {
     double benefits = in.own.socialSecurity + in.spouse.socialSecurity;
-    double other = in.own.total + in.spouse.total - benefits;
+    double other = in.own.total + in.spouse.total - benefits + maintenanceIncome;
     double adjustments = in.adjustments + r.HalfSETax;
     r.NontaxableSS =
         tax::NontaxableSocialSecurity(static_cast<float>(benefits), static_cast<float>(other),
@@ -217,14 +218,18 @@ BothParties GatherBothParties(const CaseRecord& record) {
             tax::GatherPartyTaxInputs(record, IncomeParty::Other)};
 }
 
-void RunTaxSteps(CaseRecord& record, const BothParties& inputs) {
+void RunTaxSteps(CaseRecord& record, const BothParties& inputs, MaintenanceTreatment treatment) {
     TaxResults& tax = record.results.tax;
-    bool taxedToPayee = record.options.maintTaxedTo == MaintTaxedTo::Payee;
+    const bool taxedToPayee = treatment.taxedToPayee;
     for (IncomeParty party : kIncomeParties) {
         const PartyTaxInputs& in = inputs[static_cast<int>(party)];
         PartyTaxResults& r = ResultsOf(tax, party);
         ComputePayroll(in, r);
-        ComputeNontaxableSocialSecurity(in, r);
+        const double maintenanceIncome =
+            treatment.inSocialSecurityIncome
+                ? MaintenanceSign(party) * 12.0 * tax.MonthlyMaintenance
+                : 0;
+        ComputeNontaxableSocialSecurity(in, maintenanceIncome, r);
         ComputeAgi(in, party, tax.MonthlyMaintenance, taxedToPayee, r);
         ComputeBusinessDeduction(in, r);
         ComputeFederalTax(in, r);
@@ -234,18 +239,28 @@ void RunTaxSteps(CaseRecord& record, const BothParties& inputs) {
     }
 }
 
+// The case's own treatment: the menu option, the maintenance kept out of the Social Security test.
+MaintenanceTreatment CaseTreatment(const CaseRecord& record) {
+    return {.taxedToPayee = record.options.maintTaxedTo == MaintTaxedTo::Payee,
+            .inSocialSecurityIncome = false};
+}
+
 }  // namespace
 
 void RunTaxSteps(CaseRecord& record) {
+    RunTaxSteps(record, CaseTreatment(record));
+}
+
+void RunTaxSteps(CaseRecord& record, MaintenanceTreatment treatment) {
     StartArithmeticCheck();
-    RunTaxSteps(record, GatherBothParties(record));
+    RunTaxSteps(record, GatherBothParties(record), treatment);
     FinishArithmeticCheck();
 }
 
 void RunNetIncomePhase(CaseRecord& record) {
     StartArithmeticCheck();
     BothParties inputs = GatherBothParties(record);
-    RunTaxSteps(record, inputs);
+    RunTaxSteps(record, inputs, CaseTreatment(record));
     TaxResults& tax = record.results.tax;
     if (tax.WorksheetTaxOverride) {
         ApplyWorksheetTaxes(record, tax);

@@ -22,9 +22,19 @@ struct ArithmeticError : std::runtime_error {
 // Throws tax::ArithmeticError when any step overflows or makes an invalid operation.
 void RunNetIncomePhase(CaseRecord& record);
 
-// The tax steps alone (payroll tax to state tax), as the worksheet and declaration estimates use;
-// throws tax::ArithmeticError likewise.
+// How a tax run treats the monthly maintenance of record.results.tax.
+struct MaintenanceTreatment {
+    bool taxedToPayee = false;            // added to the Claimant's AGI, taken from the other's
+    bool inSocialSecurityIncome = false;  // also in the income the Social Security test sees
+};
+
+// The tax steps alone (payroll tax to state tax), as the worksheet and declaration estimates use,
+// with the maintenance treated as the case's option says; throws tax::ArithmeticError likewise.
 void RunTaxSteps(CaseRecord& record);
+
+// The same with the maintenance treated as the caller says (the maintenance recommendation
+// taxes its award to the payee in every run).
+void RunTaxSteps(CaseRecord& record, MaintenanceTreatment treatment);
 
 // The worksheet's "Estimate Taxes": brings the income screens to yearly figures, then fills the
 // four typed monthly tax amounts of the worksheet columns from the tax steps, for a later run

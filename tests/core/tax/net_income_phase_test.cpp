@@ -193,6 +193,26 @@ TEST(NetIncomePhase, RetireeWithSocialSecurity) {
     EXPECT_EQ(r.FederalTax, 3074);  // 1100 + 12 % of 16450
 }
 
+TEST(NetIncomePhase, MaintenanceInTheSocialSecurityTestOnlyWhenAsked) {
+    struct Row {
+        bool inSocialSecurityIncome;
+        float nontaxable;
+        float agi;
+    };
+    // $6,000 of maintenance received: provisional income 42000 becomes 48000, taxable
+    // 11900 + 4500 = 16400 of 24000.
+    for (const Row& row : {Row{false, 12700, 47300}, Row{true, 7600, 52400}}) {
+        Case c("Single", "Single");
+        c.Enter("ClaimSS", "24000").Enter("ClaimPension", "30000").Gross(54000, 0);
+        c.Run();
+        c.record.results.tax.MonthlyMaintenance = 500;
+        RunTaxSteps(c.record,
+                    {.taxedToPayee = true, .inSocialSecurityIncome = row.inSocialSecurityIncome});
+        EXPECT_EQ(c.record.results.tax.Claim.NontaxableSS, row.nontaxable);
+        EXPECT_EQ(c.record.results.tax.Claim.AGI, row.agi);
+    }
+}
+
 TEST(NetIncomePhase, PreTwentyNineteenMaintenancePaidIsAnAdjustmentAndAWorksheetDeduction) {
     Case c("Single", "Single");
     c.Enter("PayerEarned", "80000").Enter("PayerPriorMaintPaid", "12000").Gross(0, 80000);
