@@ -66,6 +66,7 @@ DisplayRows MaintenanceBonusLines(const MaintenanceBonusResult& r) {
         {"Child Support Amounts Used In The Alimony/Maintenance Calculations", ""},
         {"Child Support/Mo Without Bonus: ", FormatSingle(r.supportWithout, "$##0")},
         {"Child Support/Mo With Bonus: ", FormatSingle(r.supportWith, kMoney)},
+        {"PerCent Of Yearly Bonus To Transfer As Maintenance To Claimant = ", r.percentText},
     };
 }
 
@@ -78,6 +79,7 @@ DisplayRows ChildSupportBonusLines(const ChildSupportBonusResult& r) {
         {"Calculations Assume Maint/Mo Transfer Of: ", FormatSingle(r.maintenanceMonthly, kMoney)},
         {"Child Support Calculations Run Without Limitations. ", ""},
         {"To Run With Limitations, Exit and Click Show Limits Button.", ""},
+        {"PerCent Of Yearly Bonus To Transfer As Child Support To Claimant = ", r.percentText},
     };
 }
 

@@ -55,7 +55,7 @@ TEST(RunMaintenanceBonus, SharesTheBonusAndRestoresTheCase) {
     EXPECT_FLOAT_EQ(r->supportWithout, before.childSupport);
     EXPECT_GT(r->supportWith, r->supportWithout);
     EXPECT_DOUBLE_EQ(r->percentage, (double{r->awardWith} - r->awardWithout) / 24000 * 100);
-    ASSERT_EQ(r->lines.size(), 6u);
+    ASSERT_EQ(r->lines.size(), 7u);
     EXPECT_EQ(r->lines[0], (DisplayRow{"Maint/Mo Without Bonus: ", "$147 ($1764/Yr)"}));
     EXPECT_EQ(r->lines[1].label, "Maint/Mo With Bonus: ");
     EXPECT_EQ(r->lines[2].label, "Difference In Maint Recommendations/Mo: ");
@@ -89,7 +89,7 @@ TEST(RunChildSupportBonus, WithoutLimitationsAndRestored) {
     EXPECT_FLOAT_EQ(r->maintenanceMonthly, 147);
     EXPECT_DOUBLE_EQ(r->percentage,
                      12 * (double{r->supportWith} - r->supportWithout) / 12000 * 100);
-    ASSERT_EQ(r->lines.size(), 6u);
+    ASSERT_EQ(r->lines.size(), 7u);
     EXPECT_EQ(r->lines[0].label, "Child Support/Mo Without Bonus: ");
     EXPECT_EQ(r->lines[1].label, "Child Support/Mo With Estimated Bonus: ");
     EXPECT_EQ(r->lines[2].label, "Difference In Child Support/Mo: ");
