@@ -95,13 +95,8 @@ ReadInResult RunCommand(const Request& request, CaseRecord& record, Interaction&
     ReadInResult result =
         taxes ? ChildSupportReadIn(record, interaction) : CheckDataEntry(record, interaction);
     takeSnapshot();
-    if (taxes && !result.stopped) {
-        try {
-            RunTaxes(record);
-        } catch (const tax::ArithmeticError&) {
-            interaction.Box(kCalculationErrorTitle, kCalculationErrorMessage, BoxButtons::Ok);
-            return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
-        }
+    if (taxes && !result.stopped && !RunReportingOverflow(interaction, [&] { RunTaxes(record); })) {
+        return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
     }
     return result;
 }

@@ -1,8 +1,6 @@
 #include "maintenance/maintenance_command.h"
 
 #include "case/express_commands.h"
-#include "case/income_refresh.h"
-#include "case/parenting_time_table.h"
 #include "maintenance/recommend_maintenance.h"
 #include "support/child_support_calculation.h"
 #include "support/child_support_command.h"
@@ -33,24 +31,12 @@ void PrepareChildSupport(CaseRecord& record, Interaction& interaction) {
 
 ReadInResult RunMaintenanceCommand(CaseRecord& record, Interaction& interaction,
                                    const std::function<void()>& afterReadIn) {
-    ReadInResult result = MaintenanceReadIn(record, interaction);
-    if (afterReadIn) {
-        afterReadIn();
-    }
-    if (result.stopped) {
-        return result;
-    }
-    BringIncomeScreensToYearly(record);
-    RestoreParentingRows(record);
-    const bool calculated = RunReportingOverflow(interaction, [&] {
-        PrepareChildSupport(record, interaction);
-        ComputeCaseScore(record);
-        RecommendMaintenance(record);
-    });
-    if (!calculated) {
-        return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
-    }
-    return result;
+    return CalculateAfterReadIn(record, interaction, MaintenanceReadIn(record, interaction),
+                                afterReadIn, [&] {
+                                    PrepareChildSupport(record, interaction);
+                                    ComputeCaseScore(record);
+                                    RecommendMaintenance(record);
+                                });
 }
 
 void CalculateStartingChildSupport(CaseRecord& record) {
@@ -59,16 +45,6 @@ void CalculateStartingChildSupport(CaseRecord& record) {
     }
     record.globals.MaintForChildSupport = 0;
     CalculateChildSupport(record);
-}
-
-bool RunReportingOverflow(Interaction& interaction, const std::function<void()>& calculation) {
-    try {
-        calculation();
-    } catch (const tax::ArithmeticError&) {
-        interaction.Box(kCalculationErrorTitle, kCalculationErrorMessage, BoxButtons::Ok);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace tovaris

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "case/express_read_in.h"
+#include "tax/calculation_error.h"
 
 namespace tovaris {
 
@@ -22,9 +23,5 @@ inline constexpr const char* kApplyDeviationQuestion =
 // The child support a recommendation starts from when maintenance feeds child support: the
 // calculation without maintenance. Does nothing otherwise. Throws tax::ArithmeticError.
 void CalculateStartingChildSupport(CaseRecord& record);
-
-// Runs a calculation step of a maintenance command; an overflow is reported with the
-// calculation error message and gives false.
-bool RunReportingOverflow(Interaction& interaction, const std::function<void()>& calculation);
 
 }  // namespace tovaris

@@ -5,7 +5,6 @@
 #include "case/parenting_time_table.h"
 #include "common/format.h"
 #include "support/child_support_calculation.h"
-#include "tax/net_income_phase.h"
 
 namespace tovaris {
 
@@ -34,29 +33,29 @@ std::string DeviationPhrase(const CaseRecord& record) {
 
 ReadInResult RunChildSupportCommand(CaseRecord& record, Interaction& interaction,
                                     const std::function<void()>& afterReadIn) {
-    ReadInResult result = ChildSupportReadIn(record, interaction);
+    return CalculateAfterReadIn(record, interaction, ChildSupportReadIn(record, interaction),
+                                afterReadIn, [&] { CalculateChildSupport(record); });
+}
+
+ReadInResult CalculateAfterReadIn(CaseRecord& record, Interaction& interaction, ReadInResult readIn,
+                                  const std::function<void()>& afterReadIn,
+                                  const std::function<void()>& calculation) {
     if (afterReadIn) {
         afterReadIn();
     }
-    if (result.stopped) {
-        return result;
+    if (readIn.stopped) {
+        return readIn;
     }
     BringIncomeScreensToYearly(record);
     RestoreParentingRows(record);
-    if (!RecalculateChildSupport(record, interaction)) {
+    if (!RunReportingOverflow(interaction, calculation)) {
         return {true, kCalculationErrorTitle, kCalculationErrorMessage, ""};
     }
-    return result;
+    return readIn;
 }
 
 bool RecalculateChildSupport(CaseRecord& record, Interaction& interaction) {
-    try {
-        CalculateChildSupport(record);
-    } catch (const tax::ArithmeticError&) {
-        interaction.Box(kCalculationErrorTitle, kCalculationErrorMessage, BoxButtons::Ok);
-        return false;
-    }
-    return true;
+    return RunReportingOverflow(interaction, [&] { CalculateChildSupport(record); });
 }
 
 std::string TransferSentence(const CaseRecord& record) {

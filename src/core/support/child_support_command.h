@@ -4,6 +4,7 @@
 #include <string>
 
 #include "case/express_read_in.h"
+#include "tax/calculation_error.h"
 
 namespace tovaris {
 
@@ -13,11 +14,12 @@ namespace tovaris {
 ReadInResult RunChildSupportCommand(CaseRecord& record, Interaction& interaction,
                                     const std::function<void()>& afterReadIn = {});
 
-// Shown when an amount overflows the calculation; the case is left as it was entered.
-inline constexpr const char* kCalculationErrorTitle = "Calculation Error";
-inline constexpr const char* kCalculationErrorMessage =
-    "The Calculation Could Not Be Completed Because An Amount Is Too Large. Please Check The "
-    "Income And Expense Entries.";
+// What the Express Entry calculation buttons share after their read-in: `afterReadIn`, then,
+// unless the read-in stopped, both income screens and the parenting-time table brought up to
+// date and the calculation. An overflow ends the command as a stop with the calculation error.
+ReadInResult CalculateAfterReadIn(CaseRecord& record, Interaction& interaction, ReadInResult readIn,
+                                  const std::function<void()>& afterReadIn,
+                                  const std::function<void()>& calculation);
 
 // Runs the child support calculation for a command of a shown screen; an overflow is reported
 // with the calculation error message and gives false.
