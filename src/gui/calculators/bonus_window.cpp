@@ -39,6 +39,14 @@ BonusWindow::BonusWindow(const QString& title, Run run, QWidget* parent)
     resize(640, 300);
 }
 
+void BonusWindow::ShowOnce(BonusWindow*& window, const QString& title, Run run, QWidget* parent) {
+    if (window == nullptr) {
+        window = new BonusWindow(title, std::move(run), parent);
+    }
+    window->show();
+    window->raise();
+}
+
 void BonusWindow::Calculate() {
     std::optional<DisplayRows> lines = run_(bonus_->text().toStdString());
     if (!lines) {

@@ -24,6 +24,9 @@ class BonusWindow : public QWidget {
 
     BonusWindow(const QString& title, Run run, QWidget* parent = nullptr);
 
+    // Shows the screen's calculator, made on first use and kept.
+    static void ShowOnce(BonusWindow*& window, const QString& title, Run run, QWidget* parent);
+
   private:
     void Calculate();
 

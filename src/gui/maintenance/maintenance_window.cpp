@@ -264,18 +264,14 @@ void MaintenanceWindow::ComputePresentValue() {
 
 // The calculator leaves the case as it found it; the screen shows the recommendation again.
 void MaintenanceWindow::ShowBonusCalculator() {
-    if (bonus_ == nullptr) {
-        bonus_ = new BonusWindow(
-            "Alimony Bonus Calculator",
-            [this](const std::string& bonus) -> std::optional<DisplayRows> {
-                auto result = RunMaintenanceBonus(context_.record, context_.interaction, bonus);
-                Redraw();
-                return result ? std::optional(result->lines) : std::nullopt;
-            },
-            this);
-    }
-    bonus_->show();
-    bonus_->raise();
+    BonusWindow::ShowOnce(
+        bonus_, "Alimony Bonus Calculator",
+        [this](const std::string& bonus) -> std::optional<DisplayRows> {
+            auto result = RunMaintenanceBonus(context_.record, context_.interaction, bonus);
+            Redraw();
+            return result ? std::optional(result->lines) : std::nullopt;
+        },
+        this);
 }
 
 QAction* MaintenanceWindow::menuItem(const QString& name) const {

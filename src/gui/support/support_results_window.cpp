@@ -303,18 +303,14 @@ void SupportResultsWindow::ToggleTiers() {
 
 // The calculator leaves the case as it found it; the screen shows the calculation again.
 void SupportResultsWindow::ShowBonusCalculator() {
-    if (bonus_ == nullptr) {
-        bonus_ = new BonusWindow(
-            "Child Support Bonus Calculator",
-            [this](const std::string& bonus) -> std::optional<DisplayRows> {
-                auto result = RunChildSupportBonus(context_.record, context_.interaction, bonus);
-                Redraw();
-                return result ? std::optional(result->lines) : std::nullopt;
-            },
-            this);
-    }
-    bonus_->show();
-    bonus_->raise();
+    BonusWindow::ShowOnce(
+        bonus_, "Child Support Bonus Calculator",
+        [this](const std::string& bonus) -> std::optional<DisplayRows> {
+            auto result = RunChildSupportBonus(context_.record, context_.interaction, bonus);
+            Redraw();
+            return result ? std::optional(result->lines) : std::nullopt;
+        },
+        this);
 }
 
 // While the tiers are shown the caption says what they leave out, in red.
