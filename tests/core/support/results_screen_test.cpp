@@ -15,8 +15,9 @@ namespace {
 using testing::SupportCase;
 
 // An example case after the Express Entry child support button.
-CaseRecord Calculated(const char* example) {
+CaseRecord Calculated(const char* example, SplitMethod split = SplitMethod::Arvey) {
     CaseRecord record;
+    record.options.splitMethod = split;
     const auto path = std::filesystem::path(TOVARIS_SOURCE_DIR) / "examples" / example;
     EXPECT_TRUE(OpenCaseFile(record, path).ok) << path;
     ScriptedInteraction ui;
@@ -181,6 +182,22 @@ TEST(ResultsScreen, ObligationLabelsByMethod) {
         EXPECT_EQ(obligations[0].label, row.labels[0]);
         EXPECT_EQ(obligations[1].label, row.labels[1]);
     }
+}
+
+TEST(ResultsScreen, DualWorksheetSplitCaseEndToEnd) {
+    CaseRecord record = Calculated("SplitTwoEach.QCF", SplitMethod::DualWS);
+    SupportDisplay display = BuildSupportDisplay(record);
+    // Each household's 2 children at $1,166; each parent owes the household he does not live in.
+    EXPECT_EQ(display.perChild,
+              (std::vector<std::string>{"     -Claimant's Family-", " Child #1: $1,166 /Month",
+                                        " Child #2: $1,166 /Month", "     -Other Parent's Family-",
+                                        " Child #1: $1,166 /Month", " Child #2: $1,166 /Month"}));
+    EXPECT_EQ(display.method, std::vector<std::string>{" Uses Dual Worksheets For Split Custody."});
+    EXPECT_EQ(ValueOf(display.obligations, " Claimant's Basic Ob. To Fam 2 "), "$974");
+    // Each basic obligation plus half of that parent's expense share less what he paid.
+    EXPECT_EQ(ValueOf(display.obligations, " Claimant's Net Obligation "), "$886");
+    EXPECT_EQ(ValueOf(display.obligations, " Other's Net Obligation  "), "$1,446");
+    EXPECT_EQ(display.transfer, "Child Support Is $561 Per Month. Paid By Other Parent. ");
 }
 
 TEST(ResultsScreen, DualWorksheetsShowHalfOfEachExpense) {
