@@ -88,6 +88,8 @@ TEST(SupportResultsWindow, TypedNetIncomesAndTheirResets) {
     EXPECT_EQ(s.app.record().results.tax.NetOverrideState, 1);
     EXPECT_TRUE(s.window->findChild<QLineEdit*>("NewOtherNet")->text().isEmpty());
     EXPECT_TRUE(s.app.express()->menuItem("Curve")->isChecked());
+    s.app.express()->menuItem("Linear")->trigger();
+    EXPECT_TRUE(s.window->menuItem("Linear")->isChecked());
     EXPECT_EQ(s.Transfer(), "Child Support Is $1,898 Per Month. Paid By Other Parent. ");
 }
 

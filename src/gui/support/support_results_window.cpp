@@ -110,6 +110,9 @@ void SupportResultsWindow::BuildExtrapolationItems(QMenu& menu) {
         extrapolation_->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, method = method] { ChooseExtrapolation(method); });
+        // A choice on another screen's menu shows here too.
+        connect(options_.action(name), &QAction::triggered, action,
+                [action] { action->setChecked(true); });
     }
 }
 
