@@ -164,6 +164,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         json["display"] = SupportDisplayJson(record);
     }
     if (!result.stopped && request->command == "maintenance") {
+        if (record.globals.NumMinors > 0) {
+            json["support"] = SupportJson(record);  // the child support the award ended with
+        }
         json["maintenance"] = MaintenanceJson(record);
     }
     return Print(out, json, request->pretty);
