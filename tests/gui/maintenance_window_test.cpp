@@ -12,6 +12,8 @@
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
 #include "maintenance/maintenance_window.h"
+#include "support/child_support_command.h"
+#include "support/support_results_window.h"
 
 namespace tovaris::gui {
 namespace {
@@ -107,6 +109,18 @@ TEST(MaintenanceWindow, BonusCalculatorLeavesTheCaseAsItWas) {
     EXPECT_EQ(s.results().SuggestedAward, award);
     EXPECT_EQ(s.app.record().globals.ChildSupportMonthly, support);
     testing::SaveScreenshot(*bonus, "maintenance_bonus");
+}
+
+TEST(MaintenanceWindow, ATypedAwardReachesAnOpenChildSupportScreen) {
+    MaintenanceScreen s("Custodial.QCF");
+    s.app.express()->findChild<QAbstractButton*>("ChildSupportButton")->click();
+    SupportResultsWindow* results = s.app.express()->supportResults();
+    ASSERT_TRUE(results->isVisible());
+    s.Type("NewAward", "24000");
+    s.Click("ChangeAward");
+    EXPECT_EQ(s.app.record().globals.MaintForChildSupport, 2000);
+    EXPECT_EQ(results->findChild<QLabel*>("TransferSentence")->text().toStdString(),
+              TransferSentence(s.app.record()));
 }
 
 TEST(MaintenanceWindow, ReadableAtEachScale) {

@@ -279,7 +279,13 @@ void ExpressEntryWindow::RunMaintenance() {
             show();
             raise();
         });
-        connect(maintenance_, &MaintenanceWindow::recalculated, form_, &ExpressEntryForm::Refresh);
+        connect(maintenance_, &MaintenanceWindow::recalculated, this, [this] {
+            form_->Refresh();
+            // A new award feeds child support: an open results screen shows the new figures.
+            if (supportResults_ != nullptr && supportResults_->isVisible()) {
+                supportResults_->Redraw();
+            }
+        });
         connect(maintenance_, &MaintenanceWindow::openOvernightEstimator, this,
                 [this] { ShowOnce(estimator_); });
     }
