@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "case/filing_status_code.h"
 #include "common/format.h"
 #include "maintenance/award_sentence.h"
 
@@ -29,32 +30,11 @@ constexpr std::array<HeadingRow, 5> kHeadings{{
     {"NoMinors", "Claimant (no minors)", "Other (no minors)"},
 }};
 
-struct CodeText {
-    std::string_view code;
-    std::string_view text;
-};
-
-constexpr std::array<CodeText, 4> kFilingStatusCodes{{
-    {"Single", "S"},
-    {"Head", "HH"},
-    {"MFJ", "MFJ"},
-    {"MarriedSep", "MFS"},
-}};
-
 constexpr std::array<std::string_view, 3> kCaregiverLines{
     " Primary Caregiver: Claimant",
     " Caregiving: Shared Equally",
     " Primary Caregiver: Other",
 };
-
-std::string ShortFilingStatus(const std::string& status) {
-    for (const CodeText& row : kFilingStatusCodes) {
-        if (row.code == status) {
-            return std::string(row.text);
-        }
-    }
-    return status;
-}
 
 DisplayRows SplitLines(const std::string& text) {
     DisplayRows rows;
@@ -138,8 +118,8 @@ DisplayRows CaseDataRows(const CaseRecord& record) {
         {" Number Of Minors = ", Count(g.NumMinors)},
     };
     AddCustodyRows(g, rows);
-    rows.push_back({" Claimant's File Status: ", ShortFilingStatus(g.ClaimFilingStatus)});
-    rows.push_back({" Other's File Status: ", ShortFilingStatus(g.PayerFilingStatus)});
+    rows.push_back({" Claimant's File Status: ", FilingStatusCode(g.ClaimFilingStatus)});
+    rows.push_back({" Other's File Status: ", FilingStatusCode(g.PayerFilingStatus)});
     if (g.NumChildren != 0 && g.CaregiverCode >= 1 && g.CaregiverCode <= 3) {
         rows.push_back({std::string(kCaregiverLines[g.CaregiverCode - 1]), ""});
     }

@@ -1,26 +1,10 @@
+#include "case/filing_status_code.h"
 #include "common/format.h"
 #include "support/results_display.h"
 
 namespace tovaris {
 
 namespace {
-
-struct StatusCode {
-    std::string_view status;
-    const char* code;
-};
-
-constexpr StatusCode kFilingStatusCodes[] = {
-    {"Single", "S"}, {"Head", "HH"}, {"MarriedSep", "MFS"}, {"MFJ", "MFJ"}};
-
-std::string FilingStatusCode(const std::string& status) {
-    for (const StatusCode& entry : kFilingStatusCodes) {
-        if (entry.status == status) {
-            return entry.code;
-        }
-    }
-    return status;
-}
 
 constexpr const char* kManualAdjustmentNames[] = {"None", "Claimant", "Other", "Both"};
 

@@ -230,7 +230,32 @@ void ExpressEntryWindow::RunChildSupport() {
         return;
     }
     emit caseChanged();  // the income screens and the parenting table were brought up to date
-    ShowSupportResults();
+    if (supportResults_ == nullptr) {
+        supportResults_ = new SupportResultsWindow(context_, options_, this);
+        AttachResultScreen(*supportResults_);
+        connect(supportResults_, &SupportResultsWindow::recalculated, form_,
+                &ExpressEntryForm::Refresh);
+    }
+    ShowResults(*supportResults_);
+}
+
+void ExpressEntryWindow::RunMaintenance() {
+    if (RunMaintenanceCommand(context_.record, context_.interaction).stopped) {
+        return;
+    }
+    emit caseChanged();  // the income screens and the parenting table were brought up to date
+    if (maintenance_ == nullptr) {
+        maintenance_ = new MaintenanceWindow(context_, this);
+        AttachResultScreen(*maintenance_);
+        connect(maintenance_, &MaintenanceWindow::recalculated, this, [this] {
+            form_->Refresh();
+            // A new award feeds child support: an open results screen shows the new figures.
+            if (supportResults_ != nullptr && supportResults_->isVisible()) {
+                supportResults_->Redraw();
+            }
+        });
+    }
+    ShowResults(*maintenance_);
 }
 
 // Results of the previous case no longer apply, nor do its typed net incomes.
@@ -245,53 +270,24 @@ void ExpressEntryWindow::ShowNewCase() {
     emit caseChanged();
 }
 
-void ExpressEntryWindow::ShowSupportResults() {
-    if (supportResults_ == nullptr) {
-        supportResults_ = new SupportResultsWindow(context_, options_, this);
-        supportResults_->setWindowFlag(Qt::Window);
-        SetUpScreen(*supportResults_, context_.preferences, context_.scale.monAdj);
-        connect(supportResults_, &SupportResultsWindow::returnToData, this, [this] {
-            form_->Refresh();
-            show();
-            raise();
-        });
-        connect(supportResults_, &SupportResultsWindow::recalculated, form_,
-                &ExpressEntryForm::Refresh);
-        connect(supportResults_, &SupportResultsWindow::openOvernightEstimator, this,
-                [this] { ShowOnce(estimator_); });
-    }
-    supportResults_->Redraw();
-    supportResults_->show();
-    supportResults_->raise();
+// Both results screens are made on first use, kept, and lead back here the same way.
+template <typename Screen>
+void ExpressEntryWindow::AttachResultScreen(Screen& screen) {
+    screen.setWindowFlag(Qt::Window);
+    SetUpScreen(screen, context_.preferences, context_.scale.monAdj);
+    connect(&screen, &Screen::returnToData, this, [this] {
+        form_->Refresh();
+        show();
+        raise();
+    });
+    connect(&screen, &Screen::openOvernightEstimator, this, [this] { ShowOnce(estimator_); });
 }
 
-void ExpressEntryWindow::RunMaintenance() {
-    if (RunMaintenanceCommand(context_.record, context_.interaction).stopped) {
-        return;
-    }
-    emit caseChanged();  // the income screens and the parenting table were brought up to date
-    if (maintenance_ == nullptr) {
-        maintenance_ = new MaintenanceWindow(context_, this);
-        maintenance_->setWindowFlag(Qt::Window);
-        SetUpScreen(*maintenance_, context_.preferences, context_.scale.monAdj);
-        connect(maintenance_, &MaintenanceWindow::returnToData, this, [this] {
-            form_->Refresh();
-            show();
-            raise();
-        });
-        connect(maintenance_, &MaintenanceWindow::recalculated, this, [this] {
-            form_->Refresh();
-            // A new award feeds child support: an open results screen shows the new figures.
-            if (supportResults_ != nullptr && supportResults_->isVisible()) {
-                supportResults_->Redraw();
-            }
-        });
-        connect(maintenance_, &MaintenanceWindow::openOvernightEstimator, this,
-                [this] { ShowOnce(estimator_); });
-    }
-    maintenance_->Redraw();
-    maintenance_->show();
-    maintenance_->raise();
+template <typename Screen>
+void ExpressEntryWindow::ShowResults(Screen& screen) {
+    screen.Redraw();
+    screen.show();
+    screen.raise();
 }
 
 QString ExpressEntryWindow::DialogFolder() const {

@@ -63,7 +63,10 @@ class ExpressEntryWindow : public QMainWindow {
     void RunFormCommand(const QString& button);
     void OpenIncomeScreen(IncomeParty party);
     void RunChildSupport();
-    void ShowSupportResults();
+    template <typename Screen>
+    void AttachResultScreen(Screen& screen);
+    template <typename Screen>
+    void ShowResults(Screen& screen);
     void ShowNewCase();
     void RunMaintenance();
     QString DialogFolder() const;

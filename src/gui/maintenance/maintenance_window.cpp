@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/menu_items.h"
+#include "app/named_button.h"
 #include "app/rows_view.h"
 #include "calculators/bonus_window.h"
 #include "maintenance/bonus_calculator.h"
@@ -37,12 +38,6 @@ QString Labels(const DisplayRows& rows) {
         lines << QString::fromStdString(row.label + row.value);
     }
     return lines.join('\n');
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 QLineEdit* Entry(const char* name, QWidget* parent) {
@@ -123,8 +118,8 @@ QWidget* MaintenanceWindow::BuildLeftSide() {
     awardGrid->addWidget(new QLabel("New Maintenance Award Per Year", award), 1, 0);
     newAward_ = Entry("NewAward", award);
     awardGrid->addWidget(newAward_, 1, 1);
-    QPushButton* change = Button("ChangeAward", "Change Award", award);
-    QPushButton* suggested = Button("UseSuggested", "Use Suggested Award", award);
+    QPushButton* change = NamedButton("ChangeAward", "Change Award", award);
+    QPushButton* suggested = NamedButton("UseSuggested", "Use Suggested Award", award);
     connect(change, &QPushButton::clicked, this, &MaintenanceWindow::ChangeAward);
     connect(suggested, &QPushButton::clicked, this, &MaintenanceWindow::UseSuggested);
     awardGrid->addWidget(change, 1, 2);
@@ -146,7 +141,7 @@ QWidget* MaintenanceWindow::BuildLeftSide() {
         auto* column = new QVBoxLayout(frame);
         heads_[i] = TextArea(i == 0 ? "ClaimHead" : "OtherHead", frame);
         columns_[i] = new RowsView(frame);
-        QPushButton* credits = Button(creditsName, "Tax Credits", frame);
+        QPushButton* credits = NamedButton(creditsName, "Tax Credits", frame);
         connect(credits, &QPushButton::clicked, this,
                 [this, party = party] { ShowPartyCredits(context_.record, party, this); });
         column->addWidget(heads_[i]);
@@ -174,7 +169,7 @@ QWidget* MaintenanceWindow::BuildRightSide() {
     auto* dataLayout = new QVBoxLayout(data);
     caseData_ = new RowsView(data);
     dataLayout->addWidget(caseData_);
-    QPushButton* back = Button("ReturnToDataCommand", "Return To Data Entry", data);
+    QPushButton* back = NamedButton("ReturnToDataCommand", "Return To Data Entry", data);
     connect(back, &QPushButton::clicked, this, [this] {
         hide();
         emit returnToData();
@@ -196,10 +191,10 @@ QWidget* MaintenanceWindow::BuildRightSide() {
         pvGrid->addWidget(new QLabel(caption, present), row, 0);
         pvGrid->addWidget(edit, row++, 1);
     }
-    QPushButton* compute = Button("PresentValueButton", "Present Value", present);
+    QPushButton* compute = NamedButton("PresentValueButton", "Present Value", present);
     connect(compute, &QPushButton::clicked, this, &MaintenanceWindow::ComputePresentValue);
     pvGrid->addWidget(compute, row, 0);
-    QPushButton* help = Button("PVHelp", "Help", present);
+    QPushButton* help = NamedButton("PVHelp", "Help", present);
     connect(help, &QPushButton::clicked, this, [this] {
         context_.interaction.Box("Present Value", kPresentValueHelp, BoxButtons::Ok);
     });

@@ -14,6 +14,7 @@
 
 #include "app/case_option_actions.h"
 #include "app/menu_items.h"
+#include "app/named_button.h"
 #include "app/rows_view.h"
 #include "calculators/bonus_window.h"
 #include "case/preferences.h"
@@ -51,12 +52,6 @@ const PartyFrame& FrameOf(NetParty party) {
 
 int IndexOf(NetParty party) {
     return party == NetParty::Claimant ? 0 : 1;
-}
-
-QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 }  // namespace
@@ -128,7 +123,7 @@ QWidget* SupportResultsWindow::BuildLeftSide() {
     caseName_->setObjectName("ClaimantName");
     caseName_->setReadOnly(true);
     caseLayout->addWidget(caseName_);
-    QPushButton* back = Button("ReturnToDataCommand", "Return To Data Entry", caseFrame);
+    QPushButton* back = NamedButton("ReturnToDataCommand", "Return To Data Entry", caseFrame);
     connect(back, &QPushButton::clicked, this, [this] {
         hide();
         emit returnToData();
@@ -139,8 +134,8 @@ QWidget* SupportResultsWindow::BuildLeftSide() {
     auto* limitsFrame = new QGroupBox("Presumptive Transfer And Limitation Adjustments", side);
     limitsFrame->setObjectName("Frame10");
     auto* limitsLayout = new QHBoxLayout(limitsFrame);
-    applyLimits_ = Button("ApplyLimits", "No Limitations", limitsFrame);
-    applyDev_ = Button("ApplyDev", "No 2nd Families", limitsFrame);
+    applyLimits_ = NamedButton("ApplyLimits", "No Limitations", limitsFrame);
+    applyDev_ = NamedButton("ApplyDev", "No 2nd Families", limitsFrame);
     connect(applyLimits_, &QPushButton::clicked, this, &SupportResultsWindow::ApplyLimits);
     connect(applyDev_, &QPushButton::clicked, this, &SupportResultsWindow::ApplyDeviation);
     limitsLayout->addWidget(applyLimits_);
@@ -154,7 +149,7 @@ QWidget* SupportResultsWindow::BuildLeftSide() {
     perChild_->setObjectName("PerChildList");
     perChild_->setTextFormat(Qt::PlainText);
     basicLayout->addWidget(perChild_);
-    QPushButton* tiers = Button("ButtonPlus1", "Support By Number Of Children", basicFrame);
+    QPushButton* tiers = NamedButton("ButtonPlus1", "Support By Number Of Children", basicFrame);
     connect(tiers, &QPushButton::clicked, this, &SupportResultsWindow::ToggleTiers);
     basicLayout->addWidget(tiers);
     layout->addWidget(basicFrame);
@@ -175,9 +170,9 @@ QGroupBox* SupportResultsWindow::BuildPartyFrame(NetParty party) {
     box = new QLineEdit(frame);
     box->setObjectName(TypedNetField(party));
     grid->addWidget(box, 0, 1);
-    QPushButton* change = Button(names.change, "Change", frame);
-    QPushButton* reset = Button(names.reset, "Reset", frame);
-    QPushButton* credits = Button(names.credits, "Tax Credits", frame);
+    QPushButton* change = NamedButton(names.change, "Change", frame);
+    QPushButton* reset = NamedButton(names.reset, "Reset", frame);
+    QPushButton* credits = NamedButton(names.credits, "Tax Credits", frame);
     connect(change, &QPushButton::clicked, this, [this, party] { ChangeNet(party); });
     connect(reset, &QPushButton::clicked, this, [this, party] { ResetNet(party); });
     connect(credits, &QPushButton::clicked, this,
