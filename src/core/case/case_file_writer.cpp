@@ -5,6 +5,8 @@
 #include "case/case_file_encoding.h"
 #include "case/case_file_globals.h"
 #include "case/case_file_layout.h"
+#include "case/income_business.h"
+#include "case/income_refresh.h"
 #include "common/entry_text.h"
 
 namespace tovaris {
@@ -45,6 +47,43 @@ std::string FieldText(const CaseRecord& record, const FileSlotSpec& slot) {
     return "";
 }
 
+std::string CaseLine(const CaseRecord& record) {
+    std::string line;
+    bool first = true;
+    for (const FileSlotSpec& slot : CaseFileLayout()) {
+        if (!first) {
+            line += ',';
+        }
+        first = false;
+        line += FieldText(record, slot);
+    }
+    line += "\r\n";
+    return Utf8ToWindows1252(line);
+}
+
+bool EveryIncomeScreenYearly(const CaseRecord& record) {
+    for (IncomeParty party : kIncomeParties) {
+        const PartyIncomeEntries& entries = record.income.Of(party);
+        if (entries.period != IncomePeriod::Yearly ||
+            entries.business.period != IncomePeriod::Yearly) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The case file holds yearly amounts. A screen left open in another period (or a business
+// screen, which keeps its period when it closes) is written as it would read in yearly, from a
+// copy, so that the screens keep showing what the user chose.
+CaseRecord WithYearlyIncomeScreens(const CaseRecord& record) {
+    CaseRecord yearly = record;
+    for (IncomeParty party : kIncomeParties) {
+        ChangeBusinessPeriod(yearly, party, IncomePeriod::Yearly);
+    }
+    BringIncomeScreensToYearly(yearly);
+    return yearly;
+}
+
 }  // namespace
 
 void RemoveParenthesisChars(CaseFields& fields) {
@@ -57,17 +96,8 @@ std::string SuggestedCaseFileName(const CaseFields& fields) {
 
 std::string SaveData(CaseRecord& record) {
     RemoveParenthesisChars(record.fields);
-    std::string line;
-    bool first = true;
-    for (const FileSlotSpec& slot : CaseFileLayout()) {
-        if (!first) {
-            line += ',';
-        }
-        first = false;
-        line += FieldText(record, slot);
-    }
-    line += "\r\n";
-    return Utf8ToWindows1252(line);
+    return EveryIncomeScreenYearly(record) ? CaseLine(record)
+                                           : CaseLine(WithYearlyIncomeScreens(record));
 }
 
 }  // namespace tovaris

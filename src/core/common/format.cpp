@@ -1,8 +1,10 @@
 #include "common/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 
 namespace tovaris {
 namespace {
@@ -56,17 +58,32 @@ struct Digits {
     std::string fraction;  // exactly fractionDigits long
 };
 
-Digits RoundToDigits(double magnitude, int significant, int fractionDigits) {
+// The value's decimal digits in scientific notation ("1.234565e+03"), as a double prints them
+// to 15 significant digits or a single in the shortest form that reads back to it.
+using Scientific = std::string;
+
+Scientific DoubleDigits(double magnitude) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, magnitude);
+    std::snprintf(buf, sizeof buf, "%.*e", 14, magnitude);
+    return buf;
+}
+
+Scientific SingleDigits(float magnitude) {
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    return ec == std::errc() ? std::string(buf, end) : std::string("0e+00");
+}
+
+// `shift` moves the point to the right (2 for a percent pattern).
+Digits RoundToDigits(const Scientific& scientific, int shift, int fractionDigits) {
     std::string mantissa;
-    const char* p = buf;
+    const char* p = scientific.c_str();
     for (; *p != 'e'; ++p) {
         if (*p != '.') {
             mantissa += *p;
         }
     }
-    int exponent = std::atoi(p + 1);
+    int exponent = std::atoi(p + 1) + shift;
     int pointPos = exponent + 1;  // number of digits before the point within mantissa
 
     // Lay the digits out on a fixed grid: lead zeros so the point falls inside.
@@ -111,13 +128,17 @@ std::string GroupThousands(const std::string& digits) {
     return out;
 }
 
-std::string FormatWithPrecision(double value, std::string_view patternText, int significant) {
+template <typename Number>
+std::string FormatNumber(Number value, std::string_view patternText) {
     Pattern pattern = ParsePattern(patternText);
-    if (pattern.percent) {
-        value *= 100.0;
-    }
     int fractionDigits = static_cast<int>(pattern.fractionPlaces.size());
-    Digits digits = RoundToDigits(std::fabs(value), significant, fractionDigits);
+    Scientific magnitude;
+    if constexpr (std::is_same_v<Number, float>) {
+        magnitude = SingleDigits(std::fabs(value));
+    } else {
+        magnitude = DoubleDigits(std::fabs(value));
+    }
+    Digits digits = RoundToDigits(magnitude, pattern.percent ? 2 : 0, fractionDigits);
 
     size_t firstZero = pattern.integerPlaces.find('0');
     size_t minInteger =
@@ -156,11 +177,11 @@ std::string FormatWithPrecision(double value, std::string_view patternText, int 
 }  // namespace
 
 std::string Format(double value, std::string_view pattern) {
-    return FormatWithPrecision(value, pattern, 15);
+    return FormatNumber(value, pattern);
 }
 
 std::string FormatSingle(float value, std::string_view pattern) {
-    return FormatWithPrecision(static_cast<double>(value), pattern, 7);
+    return FormatNumber(value, pattern);
 }
 
 }  // namespace tovaris

@@ -14,8 +14,9 @@ namespace tovaris {
 // "-"; a value that rounds to zero shows no sign.
 std::string Format(double value, std::string_view pattern);
 
-// The same for an amount held in single precision: its decimal digits are the 7 significant
-// digits a single prints, so 1234.565f formats as the user typed it, not as its binary value.
+// The same for an amount held in single precision: its decimal digits are the shortest decimal
+// that reads back to the same single, so 1234.565f and 150000.55f format as the user typed them,
+// not as their binary values, and no digit of a typed amount is lost however large.
 std::string FormatSingle(float value, std::string_view pattern);
 
 }  // namespace tovaris

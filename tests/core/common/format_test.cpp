@@ -61,10 +61,26 @@ TEST(Format, RoundsHalfAwayFromZeroWithoutSignForZero) {
 }
 
 TEST(Format, SinglePrecisionAmountsFormatAsTyped) {
-    EXPECT_EQ(FormatSingle(1234.565f, "$ ###,###.#0"), "$ 1,234.57");
+    struct SingleCase {
+        float value;
+        const char* pattern;
+        const char* expected;
+    };
+    const SingleCase cases[] = {
+        {1234.565f, "$ ###,###.#0", "$ 1,234.57"},
+        {150000.55f, "$ ###,###.#0", "$ 150,000.55"},
+        {12345678.0f, "$ ###,###.#0", "$ 12,345,678.00"},
+        {-150000.55f, "$ ###,###.#0", "-$ 150,000.55"},
+        {999999.99f, "$ ###,##0", "$ 1,000,000"},
+        {0.1f, "0.0000000000", "0.1000000000"},
+        {1519.0f, "$ ###,##0", "$ 1,519"},
+        {0.0725f, "##.#0%", "7.25%"},
+        {0.45f, ".##0", ".450"},
+    };
+    for (const SingleCase& c : cases) {
+        EXPECT_EQ(FormatSingle(c.value, c.pattern), c.expected) << c.value << " as " << c.pattern;
+    }
     EXPECT_EQ(Format(static_cast<double>(1234.565f), "$ ###,###.#0"), "$ 1,234.56");
-    EXPECT_EQ(FormatSingle(0.1f, "0.0000000000"), "0.1000000000");
-    EXPECT_EQ(FormatSingle(1519.0f, "$ ###,##0"), "$ 1,519");
 }
 
 }  // namespace
