@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,9 +93,42 @@ TEST(MaintenanceWindow, PresentValueOfOneYearIsTheYearlyAward) {
               "Please ReEnter The Tax Rate For A Present Value Calculation(As A Decimal)");
     s.Type("NewAward", "24000");
     s.Click("ChangeAward");
+    s.Type("PresentValueDuration", "1");
     s.Type("PresentValueTax", "0");
+    s.Type("PresentValueDiscount", "0");
     s.Click("PresentValueButton");
     EXPECT_EQ(s.Text("PresentValueResult"), "  $24,000");
+}
+
+// The present value belongs to the award it was computed for: a new award, another case or
+// a new recommendation empties the box.
+TEST(MaintenanceWindow, PresentValueGoesWithTheAward) {
+    const std::function<void(MaintenanceScreen&)> changes[] = {
+        [](MaintenanceScreen& s) {
+            s.Type("NewAward", "0");
+            s.Click("ChangeAward");
+        },
+        [](MaintenanceScreen& s) { s.Click("UseSuggested"); },
+        [](MaintenanceScreen& s) {
+            s.app.express()->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/Custodial.QCF");
+            s.app.express()->findChild<QAbstractButton*>("AlimonyButton")->click();
+        },
+    };
+    for (const auto& change : changes) {
+        MaintenanceScreen s("NoMinorsMaintenance.QCF");
+        s.Type("PresentValueDuration", "5");
+        s.Type("PresentValueTax", ".2");
+        s.Type("PresentValueDiscount", ".05");
+        s.Click("PresentValueButton");
+        ASSERT_FALSE(s.Text("PresentValueResult").isEmpty());
+        change(s);
+        for (const char* box :
+             {"PresentValueDuration", "PresentValueTax", "PresentValueDiscount"}) {
+            EXPECT_TRUE(s.window->findChild<QLineEdit*>(box)->text().isEmpty()) << box;
+        }
+        EXPECT_TRUE(s.Text("PresentValueResult").isEmpty());
+        EXPECT_FALSE(s.results().HasPresentValue);
+    }
 }
 
 TEST(MaintenanceWindow, BonusCalculatorLeavesTheCaseAsItWas) {

@@ -130,9 +130,13 @@ void SettlePayerTaxedAward(CaseRecord& record, double claimantShare, const TaxFi
     MaintenanceResults& m = record.results.maintenance;
     m.SuggestedAward =
         static_cast<float>(PayerTaxedAward(claimantShare, m.ClaimNetYearly, m.PayerNetYearly));
-    m.SuggestedAwardSaved = m.SuggestedAward;
-    g.TaxTreatment = kTaxedToPayer;
     const bool typed = g.AwardOverride == "Y";
+    // The suggestion stands as it was made: a typed award runs the passes again from the child
+    // support that award left, which must not move the suggestion the sentence states.
+    if (!typed) {
+        m.SuggestedAwardSaved = m.SuggestedAward;
+    }
+    g.TaxTreatment = kTaxedToPayer;
     m.CalcStatusText = StatusLine(kTaxedToPayer, typed);
     if (typed) {
         m.SuggestedAward = m.TypedAward;

@@ -56,6 +56,12 @@ struct MaintenanceResults {
     float PVTaxRate = 0;       // decimal
     float PVDiscountRate = 0;  // decimal, yearly
     float PresentValue = 0;
+
+    // A new recommendation or award: the present value of the previous one no longer applies.
+    void ForgetPresentValue() {
+        HasPresentValue = false;
+        PVDuration = PVTaxRate = PVDiscountRate = PresentValue = 0;
+    }
 };
 
 }  // namespace tovaris::maintenance

@@ -74,6 +74,7 @@ void ComputeCaseScore(CaseRecord& record) {
 void RecommendMaintenance(CaseRecord& record) {
     MaintenanceResults& m = record.results.maintenance;
     m.CalcStatusText = " ";
+    m.ForgetPresentValue();
     const maintenance::TaxFigures noAward = maintenance::EstimateTaxesWithAward(record, 0);
     const maintenance::AwardSuggestion suggestion = maintenance::SuggestAward(record, noAward);
     m.TargetShare = suggestion.TargetShare;

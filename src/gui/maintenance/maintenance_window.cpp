@@ -225,6 +225,12 @@ void MaintenanceWindow::Redraw() {
     heads_[1]->setText(QString::fromStdString(display.payerHeading));
     columns_[0]->SetRows(display.claimColumn);
     columns_[1]->SetRows(display.payerColumn);
+    if (!record.results.maintenance.HasPresentValue) {
+        for (QLineEdit* entry : {pvDuration_, pvTax_, pvDiscount_}) {
+            entry->clear();
+        }
+        pvResult_->clear();
+    }
 }
 
 void MaintenanceWindow::ShowRecommendation() {

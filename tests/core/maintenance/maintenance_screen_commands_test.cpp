@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "common/entry_text.h"
 #include "core/maintenance/maintenance_case.h"
+#include "maintenance/maintenance_rows.h"
 #include "maintenance/maintenance_screen_commands.h"
 
 namespace tovaris {
@@ -76,6 +78,22 @@ TEST(ChangeAward, TaxedToPayerSaysTheSuggestionWasModified) {
     EXPECT_EQ(m.CalcStatusText,
               "Calculation Shown Has Maintenance Taxed To Payer. The Suggested Maintenance Award "
               "Has Been Modified.");
+}
+
+// The sentence states the suggestion, whatever award is typed and in either tax treatment.
+TEST(ChangeAward, TheAwardSentenceKeepsTheSuggestion) {
+    for (MaintTaxedTo taxedTo : {MaintTaxedTo::Payer, MaintTaxedTo::Payee}) {
+        CaseRecord record = MaintenanceOn(kCustodial, taxedTo);
+        const std::string suggested = maintenance::MaintenanceDisplayOf(record).awardSentence;
+        ScriptedInteraction interaction;
+        for (const char* typed : {"30000", "0", "$12,000"}) {
+            SCOPED_TRACE(typed);
+            ASSERT_TRUE(ChangeAward(record, interaction, typed));
+            EXPECT_EQ(maintenance::MaintenanceDisplayOf(record).awardSentence, suggested);
+        }
+        ASSERT_TRUE(UseSuggested(record, interaction));
+        EXPECT_EQ(maintenance::MaintenanceDisplayOf(record).awardSentence, suggested);
+    }
 }
 
 TEST(UseSuggested, BringsBackTheSuggestion) {
@@ -154,6 +172,25 @@ TEST(PresentValueCommand, ValuesTheTypedAward) {
     ASSERT_TRUE(ChangeAward(record, interaction, "12000"));
     // Two years of $1,000 a month after a 25 % tax, undiscounted.
     EXPECT_EQ(PresentValueCommand(record, interaction, "2", ".25", "0"), "  $18,000");
+}
+
+// The present value belongs to the award it was computed for.
+TEST(PresentValueCommand, ANewAwardOrRecommendationForgetsIt) {
+    const std::function<void(CaseRecord&, Interaction&)> changes[] = {
+        [](CaseRecord& record, Interaction& ui) { ChangeAward(record, ui, "6000"); },
+        [](CaseRecord& record, Interaction& ui) { UseSuggested(record, ui); },
+        [](CaseRecord& record, Interaction& ui) { RunMaintenanceCommand(record, ui); },
+    };
+    for (const auto& change : changes) {
+        CaseRecord record = MaintenanceOn(kNoMinors);
+        ScriptedInteraction interaction;
+        ASSERT_TRUE(PresentValueCommand(record, interaction, "5", ".2", ".05"));
+        change(record, interaction);
+        const MaintenanceResults& m = record.results.maintenance;
+        EXPECT_FALSE(m.HasPresentValue);
+        EXPECT_EQ(m.PresentValue, 0);
+        EXPECT_EQ(m.PVDuration, 0);
+    }
 }
 
 }  // namespace
