@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -144,6 +145,19 @@ TEST(ExpressEntryForm, EducationTableOpensFromItsButton) {
     EXPECT_TRUE(table->isVisible());
     EXPECT_EQ(table->windowTitle(), "Education/Skills Reference Table");
     testing::SaveScreenshot(*table, "ed_skills");
+}
+
+// The parenting-time table's nights, not the share typed here, price a shared family: the
+// screen says so beside the share.
+TEST(ExpressEntryForm, SaysWhenTheParentingTimeTableOverridesTheShare) {
+    ExpressScreen s;
+    s.window->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/SharedOvernights.QCF");
+    auto* note = s.window->findChild<QLabel*>("NightsInUse");
+    EXPECT_TRUE(note->text().isEmpty());  // the table's average is the share typed
+    s.app.record().fields.SetText("ClaimDays(0)", "150");
+    s.window->RefreshForm();
+    EXPECT_TRUE(note->text().startsWith("In Use: ")) << note->text().toStdString();
+    testing::SaveScreenshot(*s.window, "express_nights_in_use");
 }
 
 }  // namespace

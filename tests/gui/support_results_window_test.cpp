@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <functional>
 
 #include "app/application.h"
@@ -63,6 +64,16 @@ TEST(SupportResultsWindow, ChildSupportButtonShowsTheResults) {
     testing::SaveScreenshot(*s.window, "results_custodial");
 }
 
+TEST(SupportResultsWindow, NoMinorsSayThereIsNoChildSupport) {
+    ResultsScreen s("NoMinorsMaintenance.QCF");
+    EXPECT_EQ(s.Transfer(),
+              "There Are No Minor Children In This Case, So There Is No Child Support.");
+    EXPECT_FALSE(s.PanelTexts().contains(" Pays % Of Expenses At"));
+    EXPECT_FALSE(
+        s.PanelTexts().contains("Combined Net Income Is < = $12,000. Support Is Presumptive."));
+    testing::SaveScreenshot(*s.window, "results_no_minors");
+}
+
 TEST(SupportResultsWindow, TypedNetIncomesAndTheirResets) {
     ResultsScreen s("Custodial.QCF");
     s.Type("NewOtherNet", "abc");
@@ -91,6 +102,23 @@ TEST(SupportResultsWindow, TypedNetIncomesAndTheirResets) {
     s.app.express()->menuItem("Linear")->trigger();
     EXPECT_TRUE(s.window->menuItem("Linear")->isChecked());
     EXPECT_EQ(s.Transfer(), "Child Support Is $1,898 Per Month. Paid By Other Parent. ");
+}
+
+// Enter in a "New Net Per Month" box presses its Change; an edit made afterwards counts at the
+// next recalculation, whichever command runs it.
+TEST(SupportResultsWindow, TypedNetBoxesAreReadAtEveryRun) {
+    ResultsScreen s("Custodial.QCF");
+    auto* box = s.window->findChild<QLineEdit*>("NewOtherNet");
+    QTest::keyClicks(box, "1800");
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(s.app.record().results.tax.NetOverrideState, 3);
+    EXPECT_EQ(s.app.record().results.tax.Payer.NetMonthly, 1800);
+    ASSERT_EQ(s.Button("ApplyLimits")->text(), "Show Limits");
+
+    box->selectAll();
+    QTest::keyClicks(box, "1700");
+    s.Click("ApplyLimits");
+    EXPECT_EQ(s.app.record().results.tax.Payer.NetMonthly, 1700);
 }
 
 TEST(SupportResultsWindow, LimitsButtonShowsAndHidesTheLimitation) {

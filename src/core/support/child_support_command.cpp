@@ -59,6 +59,9 @@ bool RecalculateChildSupport(CaseRecord& record, Interaction& interaction) {
 }
 
 std::string TransferSentence(const CaseRecord& record) {
+    if (record.globals.CustodyType == "NoMinors") {
+        return kNoMinorsSentence;
+    }
     float transfer = record.results.support.ChildSupportTransfer;
     std::string sentence = "Child Support Is " + FormatSingle(transfer, "$###,##0") + " Per Month" +
                            DeviationPhrase(record);

@@ -25,6 +25,10 @@ ReadInResult CalculateAfterReadIn(CaseRecord& record, Interaction& interaction, 
 // with the calculation error message and gives false.
 bool RecalculateChildSupport(CaseRecord& record, Interaction& interaction);
 
+// Said instead of a transfer when the case has no minor children: no pass runs.
+inline constexpr const char* kNoMinorsSentence =
+    "There Are No Minor Children In This Case, So There Is No Child Support.";
+
 // The results' transfer sentence: "Child Support Is $1,094 Per Month. Paid By Other Parent. ",
 // with the deviation when it is applied.
 std::string TransferSentence(const CaseRecord& record);

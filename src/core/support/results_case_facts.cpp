@@ -26,15 +26,17 @@ void AddOtherChildren(const CaseRecord& record, DisplayRows& rows) {
     }
 }
 
-void AddResidence(const CaseGlobals& g, DisplayRows& rows) {
+// Shared: the nights the calculation priced the whole family with (the parenting-time table's
+// average), which need not be the share typed on the Express Entry screen.
+void AddResidence(const CaseGlobals& g, const SupportResults& r, DisplayRows& rows) {
     if (g.CustodyType == "Split") {
         rows.push_back({"    - Split Custody -", ""});
         rows.push_back({" Claimant's Children", std::to_string(g.ClaimChildrenSplit)});
         rows.push_back({" Other's Children", std::to_string(g.PayerChildrenSplit)});
     } else if (g.CustodyType == "Shared") {
         rows.push_back({"    - Shared Custody - ", ""});
-        rows.push_back({" Claimant's Nights ", FormatSingle(g.ClaimOvernights, "###.0")});
-        rows.push_back({" Other's Nights ", FormatSingle(g.PayerOvernights, "###.0")});
+        rows.push_back({" Claimant's Nights ", FormatSingle(r.ClaimTimeFactor, "###.0")});
+        rows.push_back({" Other's Nights ", FormatSingle(r.PayerTimeFactor, "###.0")});
     }
 }
 
@@ -51,7 +53,7 @@ DisplayRows CaseFactRows(const CaseRecord& record) {
         {" Other Parent = ", std::to_string(g.PayerDepend17Count)},
     };
     AddOtherChildren(record, rows);
-    AddResidence(g, rows);
+    AddResidence(g, record.results.support, rows);
     rows.push_back({" Claimant's File Status: ", FilingStatusCode(g.ClaimFilingStatus)});
     rows.push_back({" Other's File Status: ", FilingStatusCode(g.PayerFilingStatus)});
     rows.push_back(

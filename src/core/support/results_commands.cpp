@@ -1,5 +1,7 @@
 #include "support/results_commands.h"
 
+#include <utility>
+
 #include "common/entry_text.h"
 
 namespace tovaris {
@@ -72,6 +74,7 @@ bool ChangeTypedNet(CaseRecord& record, Interaction& interaction, NetParty party
     }
     TaxResults& tax = record.results.tax;
     (party == NetParty::Claimant ? tax.NewClaimNet : tax.NewOtherNet) = static_cast<float>(*value);
+    TypeNetBox(record, party, std::string(text));
     tax.NetOverrideState = OverrideState(OverrideBits(tax.NetOverrideState) | PartyBit(party));
     return true;
 }
@@ -79,6 +82,7 @@ bool ChangeTypedNet(CaseRecord& record, Interaction& interaction, NetParty party
 void ResetTypedNet(CaseRecord& record, NetParty party) {
     TaxResults& tax = record.results.tax;
     (party == NetParty::Claimant ? tax.NewClaimNet : tax.NewOtherNet) = 0;
+    TypeNetBox(record, party, "");
     tax.NetOverrideState = OverrideState(OverrideBits(tax.NetOverrideState) & ~PartyBit(party));
 }
 
@@ -92,6 +96,13 @@ void ClearTypedNets(CaseRecord& record) {
     tax.NetOverrideState = 1;
     tax.NewClaimNet = 0;
     tax.NewOtherNet = 0;
+    tax.NewClaimNetText.clear();
+    tax.NewOtherNetText.clear();
+}
+
+void TypeNetBox(CaseRecord& record, NetParty party, std::string text) {
+    TaxResults& tax = record.results.tax;
+    (party == NetParty::Claimant ? tax.NewClaimNetText : tax.NewOtherNetText) = std::move(text);
 }
 
 }  // namespace tovaris

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "case/case_record.h"
@@ -23,6 +24,10 @@ enum class NetParty { Claimant, Other };
 // is not a number, or is negative, is refused with its message and the focus goes back to it.
 bool ChangeTypedNet(CaseRecord& record, Interaction& interaction, NetParty party,
                     std::string_view text);
+
+// Typing in a party's "New Net Per Month" box. Once "Change" has put the party's typed net
+// income in force, every calculation reads the box again, so a later edit counts too.
+void TypeNetBox(CaseRecord& record, NetParty party, std::string text);
 
 // "Reset": the party's computed net income is back in force.
 void ResetTypedNet(CaseRecord& record, NetParty party);

@@ -37,7 +37,7 @@ DisplayRows IncomeRows(const CaseRecord& record, bool claimant) {
         claimant ? support.CareHealthPaidClaim : support.CareHealthPaidPayer;
     const double share = claimant ? support.ClaimShare : support.PayerShare;
 
-    return {
+    DisplayRows rows = {
         {GrossLabel(claimant ? g.ClaimImputeStatus : g.PayerImputeStatus), Addition(r.GrossYearly)},
         {" Income Deductions", Deduction(r.Deductions)},
         {" Current Maint. Received", Addition(claimant ? maintenance : 0)},
@@ -57,6 +57,10 @@ DisplayRows IncomeRows(const CaseRecord& record, bool claimant) {
         {" Pays % Of Expenses At", Format(share, "##.0%")},
         {" 45% Of Net Income", Addition(0.45 * r.NetMonthly)},
     };
+    if (g.CustodyType == "NoMinors") {
+        rows.resize(rows.size() - 2);  // the expense share and the 45 % limit belong to a pass
+    }
+    return rows;
 }
 
 }  // namespace tovaris

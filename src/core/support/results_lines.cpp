@@ -76,6 +76,9 @@ std::vector<std::string> PerChildLines(const CaseRecord& record) {
 std::vector<std::string> TableNotes(const CaseRecord& record) {
     const SupportResults& r = record.results.support;
     std::vector<std::string> notes;
+    if (record.globals.CustodyType == "NoMinors") {
+        return notes;  // no pass looked anything up in the table
+    }
     if (r.CombinedNet < 1000) {
         notes.push_back("Economic Table Limit For Combined Income = $1,000");
     }

@@ -47,6 +47,9 @@ void AddExpenses(const CaseRecord& record, DisplayRows& rows) {
 DisplayRows ObligationRows(const CaseRecord& record) {
     const SupportResults& r = record.results.support;
     DisplayRows rows;
+    if (record.globals.CustodyType == "NoMinors") {
+        return rows;  // no pass priced an obligation
+    }
     AddBasicObligations(record, rows);
     AddExpenses(record, rows);
     rows.push_back({" Claimant's Net Obligation ", support::Addition(r.ClaimStandardObligation)});

@@ -52,6 +52,9 @@ std::vector<std::string> TierLines(const CaseRecord& record) {
     const CaseGlobals& g = record.globals;
     const SupportResults& r = record.results.support;
     std::vector<std::string> lines;
+    if (g.CustodyType == "NoMinors") {
+        return lines;
+    }
     for (int k = std::min<int>(g.NumMinors, kLastTier); k >= 1; --k) {
         if (!r.TierSet[k]) {
             continue;

@@ -6,6 +6,7 @@
 
 #include "case/case_record.h"
 #include "case/income_refresh.h"
+#include "common/entry_text.h"
 #include "common/rounding.h"
 #include "tax/business_income_deduction.h"
 #include "tax/federal_income_tax.h"
@@ -192,6 +193,15 @@ void ComputeNetIncome(const PartyTaxInputs& in, IncomeParty party, const TaxResu
     r.NetOverrideDifference = 0;
 }
 
+// The typed net income as its box reads at this run: an entry edited after "Change" counts;
+// one that is no longer a number of 0 or more leaves the last figure accepted.
+float TypedNetNow(const std::string& box, float& accepted) {
+    if (std::optional<double> value = ReadAmount(box); value && *value >= 0) {
+        accepted = static_cast<float>(*value);
+    }
+    return accepted;
+}
+
 void ApplyTypedNetIncome(float typed, PartyTaxResults& r) {
     r.NetOverrideDifference = static_cast<float>(double(r.NetMonthlyComputed) - typed);
     r.NetMonthly = typed;
@@ -270,11 +280,12 @@ void RunNetIncomePhase(CaseRecord& record) {
     }
     int16_t state = tax.NetOverrideState;
     if (state == 2 || state == 4) {
-        ApplyTypedNetIncome(tax.NewClaimNet, tax.Claim);
+        ApplyTypedNetIncome(TypedNetNow(tax.NewClaimNetText, tax.NewClaimNet), tax.Claim);
     }
     if (state == 3 || state == 4) {
-        ApplyTypedNetIncome(tax.NewOtherNet, tax.Payer);
+        ApplyTypedNetIncome(TypedNetNow(tax.NewOtherNetText, tax.NewOtherNet), tax.Payer);
     }
+    tax.NetComputed = true;
     FinishArithmeticCheck();
 }
 

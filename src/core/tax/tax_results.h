@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "tax/federal_credits.h"
 
@@ -33,6 +34,9 @@ struct PartyTaxResults {
 struct TaxResults {
     PartyTaxResults Claim;
     PartyTaxResults Payer;
+    // The net-income phase has run: the net incomes are set (the recommendation's tax passes
+    // alone do not set them).
+    bool NetComputed = false;
 
     // Monthly maintenance the Other Party pays the Claimant in this calculation.
     float MonthlyMaintenance = 0;
@@ -42,6 +46,9 @@ struct TaxResults {
     int16_t NetOverrideState = 1;
     float NewClaimNet = 0;
     float NewOtherNet = 0;
+    // The boxes' text as it stands now: every run reads an overridden party's box again.
+    std::string NewClaimNetText;
+    std::string NewOtherNetText;
 
     // The worksheet's typed monthly tax amounts by worksheet column (0 = column 1), and the
     // one-shot flag that puts them in force for the next run.

@@ -16,6 +16,7 @@
 #include "app/field_binder.h"
 #include "case/express_handlers.h"
 #include "case/time_share.h"
+#include "support/nights_in_use.h"
 
 namespace tovaris::gui {
 
@@ -242,6 +243,10 @@ QWidget* ExpressEntryForm::BuildPossession() {
     auto* parenting = new QPushButton("Parenting Time", timeShare_);
     parenting->setObjectName("SharedCalc");
     shares->addWidget(parenting, 3, 0);
+    auto* inUse = new QLabel(timeShare_);
+    inUse->setObjectName("NightsInUse");  // when the parenting-time table overrides the share
+    inUse->setWordWrap(true);
+    shares->addWidget(inUse, 3, 1, 1, 2);
     layout->addWidget(timeShare_);
 
     split_ = new QWidget(possession_);
@@ -440,6 +445,8 @@ void ExpressEntryForm::Refresh() {
     check("FParentOption", options.claimantColumn == ClaimantColumn::Column1);
     check("MParentOption", options.claimantColumn == ClaimantColumn::Column2);
     ApplyLayout(LayoutExpress(context_.record.fields));
+    findChild<QLabel*>("NightsInUse")
+        ->setText(QString::fromStdString(support::NightsInUseNote(context_.record.fields)));
     ShowCalculationOrder();
 }
 

@@ -174,6 +174,10 @@ QGroupBox* SupportResultsWindow::BuildPartyFrame(NetParty party) {
     QPushButton* reset = NamedButton(names.reset, "Reset", frame);
     QPushButton* credits = NamedButton(names.credits, "Tax Credits", frame);
     connect(change, &QPushButton::clicked, this, [this, party] { ChangeNet(party); });
+    connect(box, &QLineEdit::textEdited, this, [this, party](const QString& text) {
+        TypeNetBox(context_.record, party, text.toStdString());
+    });
+    connect(box, &QLineEdit::returnPressed, change, &QPushButton::click);
     connect(reset, &QPushButton::clicked, this, [this, party] { ResetNet(party); });
     connect(credits, &QPushButton::clicked, this,
             [this, &names] { ShowPartyCredits(context_.record, names.party, this); });

@@ -5,6 +5,7 @@
 #include "case/case_file.h"
 #include "common/scripted_interaction.h"
 #include "support/child_support_command.h"
+#include "support/nights_in_use.h"
 #include "support/results_commands.h"
 #include "support/results_display.h"
 #include "support_case.h"
@@ -122,6 +123,25 @@ TEST(ResultsScreen, TypedNetIncomeRecalculatesAndShows) {
     EXPECT_EQ(ValueOf(BuildSupportDisplay(record).claimIncome, " Adj Net/Month"), "$4,095");
 }
 
+// After "Change" every run reads the box again: an edit counts at the next recalculation;
+// text that is no number keeps the last figure accepted.
+TEST(ResultsScreen, TypedNetBoxesAreReadOnEveryRun) {
+    CaseRecord record = Calculated("Custodial.QCF");
+    ScriptedInteraction ui;
+    ASSERT_TRUE(ChangeTypedNet(record, ui, NetParty::Other, "3000"));
+    ASSERT_TRUE(RecalculateChildSupport(record, ui));
+    const std::pair<const char*, float> edits[] = {
+        {"$2,750", 2750}, {"2,600.50", 2600.5f}, {"lots", 2600.5f}, {"-5", 2600.5f}};
+    for (const auto& [text, net] : edits) {
+        TypeNetBox(record, NetParty::Other, text);
+        ASSERT_TRUE(RecalculateChildSupport(record, ui));
+        EXPECT_EQ(record.results.tax.Payer.NetMonthly, net) << text;
+    }
+    TypeNetBox(record, NetParty::Claimant, "1000");  // the Claimant's figure is not in force
+    ASSERT_TRUE(RecalculateChildSupport(record, ui));
+    EXPECT_EQ(record.results.tax.Claim.NetMonthly, record.results.tax.Claim.NetMonthlyComputed);
+}
+
 TEST(ResultsScreen, LimitsShownThenHiddenRestoreTheTransfer) {
     // The Other Party's share of two children, 477, is above his 1800 - 1519 = 281.
     SupportCase shown("Cust", 2, 4200, 1800);
@@ -235,6 +255,51 @@ TEST(ResultsScreen, CaseFactsOfASharedCase) {
     EXPECT_EQ(ValueOf(facts, " Other's File Status: "), "S");
     EXPECT_TRUE(HasLabel(facts, "    - Shared Custody - "));
     EXPECT_FALSE(HasLabel(facts, "    - Split Custody -"));
+}
+
+// No minors: no pass runs, so nothing of one is shown, and the screen says why.
+TEST(ResultsScreen, NoMinorsShowNoPassFigures) {
+    CaseRecord record = Calculated("NoMinorsMaintenance.QCF");
+    SupportDisplay display = BuildSupportDisplay(record);
+    EXPECT_EQ(display.transfer,
+              "There Are No Minor Children In This Case, So There Is No Child Support.");
+    EXPECT_TRUE(display.tableNotes.empty());
+    EXPECT_TRUE(display.obligations.empty());
+    EXPECT_TRUE(TierLines(record).empty());
+    for (const DisplayRows& income : {display.claimIncome, display.otherIncome}) {
+        EXPECT_FALSE(HasLabel(income, " Pays % Of Expenses At"));
+        EXPECT_FALSE(HasLabel(income, " 45% Of Net Income"));
+        EXPECT_TRUE(HasLabel(income, " Adj Net/Month"));
+    }
+}
+
+// A share of .55 on the Express Entry screen with 150 nights typed for the oldest child: the
+// family is priced with the table's average, and every figure shown says so.
+TEST(ResultsScreen, SharedNightsShownAreTheNightsUsed) {
+    CaseRecord record;
+    ASSERT_TRUE(OpenCaseFile(record, std::filesystem::path(TOVARIS_SOURCE_DIR) / "examples" /
+                                         "SharedOvernights.QCF")
+                    .ok);
+    const std::pair<const char*, const char*> entries[] = {
+        {"PercentOfTimeValue", ".55"}, {"ClaimDays", "200.8"},  {"PayerPerCent", ".45"},
+        {"PayerDays", "164.2"},        {"ClaimDays(0)", "150"}, {"ClaimDays(1)", ""},
+        {"ClaimDays(2)", ""},
+    };
+    for (const auto& [field, text] : entries) {
+        record.fields.SetText(field, text);
+    }
+    EXPECT_EQ(support::NightsInUseNote(record.fields),
+              "In Use: .504 (183.9 Nights), From The Parenting Time Table");
+    ScriptedInteraction ui;
+    const ReadInResult result = RunChildSupportCommand(record, ui);
+    ASSERT_FALSE(result.stopped) << result.message;
+    DisplayRows facts = CaseFactRows(record);
+    EXPECT_EQ(ValueOf(facts, " Claimant's Nights "), "183.9");
+    EXPECT_EQ(ValueOf(facts, " Other's Nights "), "181.1");
+    EXPECT_NE(TierLines(record)[0].find("Av. Nights 183.9/181.1"), std::string::npos);
+
+    record.fields.SetText("ClaimDays(0)", "");
+    EXPECT_EQ(support::NightsInUseNote(record.fields), "");  // the share is the one in use
 }
 
 }  // namespace
