@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "case/express_entry_window.h"
+#include "case/warn_no_income_entry.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
 
@@ -158,6 +159,25 @@ TEST(ExpressEntryForm, SaysWhenTheParentingTimeTableOverridesTheShare) {
     s.window->RefreshForm();
     EXPECT_TRUE(note->text().startsWith("In Use: ")) << note->text().toStdString();
     testing::SaveScreenshot(*s.window, "express_nights_in_use");
+}
+
+// A gross income typed here with an empty income screen: "Yes" to the warning opens that
+// party's income screen instead of calculating.
+TEST(ExpressEntryForm, AnUntaxedGrossIncomeOpensItsIncomeScreen) {
+    ExpressScreen s;
+    s.window->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/Custodial.QCF");
+    for (int source = 0; source < kIncomeSourceCount; ++source) {
+        s.app.record().fields.SetText(
+            IncomeFieldName(IncomeParty::Other, static_cast<IncomeSource>(source), kPartyColumn),
+            "");
+    }
+    s.interaction.QueueAnswer(kAnswerYes);
+    s.Click("ChildSupportButton");
+    EXPECT_EQ(s.interaction.messages().back().text, std::string(kNoPayerIncomeEntered));
+    auto* income = s.window->findChild<QWidget*>("PayerIncome");
+    ASSERT_NE(income, nullptr);
+    EXPECT_TRUE(income->isVisible());
+    EXPECT_FALSE(s.app.record().results.support.Computed);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "case/express_commands.h"
 #include "case/income_refresh.h"
 #include "case/parenting_time_table.h"
+#include "case/warn_no_income_entry.h"
 #include "common/format.h"
 #include "support/child_support_calculation.h"
 
@@ -40,6 +41,9 @@ ReadInResult RunChildSupportCommand(CaseRecord& record, Interaction& interaction
 ReadInResult CalculateAfterReadIn(CaseRecord& record, Interaction& interaction, ReadInResult readIn,
                                   const std::function<void()>& afterReadIn,
                                   const std::function<void()>& calculation) {
+    if (!readIn.stopped) {
+        readIn = WarnNoIncomeEntries(record, interaction);
+    }
     if (afterReadIn) {
         afterReadIn();
     }

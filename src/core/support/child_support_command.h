@@ -14,7 +14,8 @@ namespace tovaris {
 ReadInResult RunChildSupportCommand(CaseRecord& record, Interaction& interaction,
                                     const std::function<void()>& afterReadIn = {});
 
-// What the Express Entry calculation buttons share after their read-in: `afterReadIn`, then,
+// What the Express Entry calculation buttons share after their read-in: the question about
+// gross incomes without income screen entries (WarnNoIncomeEntries), `afterReadIn`, then,
 // unless the read-in stopped, both income screens and the parenting-time table brought up to
 // date and the calculation. An overflow ends the command as a stop with the calculation error.
 ReadInResult CalculateAfterReadIn(CaseRecord& record, Interaction& interaction, ReadInResult readIn,

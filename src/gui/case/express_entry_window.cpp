@@ -21,6 +21,7 @@
 #include "case/income_screen.h"
 #include "case/income_window.h"
 #include "case/preferences.h"
+#include "case/warn_no_income_entry.h"
 #include "maintenance/ed_skills_window.h"
 #include "maintenance/maintenance_command.h"
 #include "maintenance/maintenance_window.h"
@@ -225,8 +226,16 @@ void ExpressEntryWindow::RunFormCommand(const QString& button) {
     form_->Refresh();
 }
 
+// A stop that asked for a party's income entries opens that party's income screen.
+bool ExpressEntryWindow::Stopped(const ReadInResult& result) {
+    if (std::optional<IncomeParty> party = IncomeScreenAskedFor(result)) {
+        OpenIncomeScreen(*party);
+    }
+    return result.stopped;
+}
+
 void ExpressEntryWindow::RunChildSupport() {
-    if (RunChildSupportCommand(context_.record, context_.interaction).stopped) {
+    if (Stopped(RunChildSupportCommand(context_.record, context_.interaction))) {
         return;
     }
     emit caseChanged();  // the income screens and the parenting table were brought up to date
@@ -240,7 +249,7 @@ void ExpressEntryWindow::RunChildSupport() {
 }
 
 void ExpressEntryWindow::RunMaintenance() {
-    if (RunMaintenanceCommand(context_.record, context_.interaction).stopped) {
+    if (Stopped(RunMaintenanceCommand(context_.record, context_.interaction))) {
         return;
     }
     emit caseChanged();  // the income screens and the parenting table were brought up to date

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/app_context.h"
+#include "case/express_read_in.h"
 #include "case/income_fields.h"
 
 class QAction;
@@ -62,6 +63,7 @@ class ExpressEntryWindow : public QMainWindow {
     void BuildHelpMenu();
     void RunFormCommand(const QString& button);
     void OpenIncomeScreen(IncomeParty party);
+    bool Stopped(const ReadInResult& result);
     void RunChildSupport();
     template <typename Screen>
     void AttachResultScreen(Screen& screen);
