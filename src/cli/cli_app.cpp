@@ -4,6 +4,7 @@
 
 #include "case/case_file.h"
 #include "case/express_commands.h"
+#include "case/express_layout.h"
 #include "case/express_read_in.h"
 #include "case/income_refresh.h"
 #include "case/preferences.h"
@@ -155,6 +156,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     json["stopped"] = StoppedJson(result);
     json["messages"] = interaction.messages();
     json["case"] = snapshot.json();
+    if (!CaregiverFrameEnabled(record.fields)) {
+        json["case"].erase("CaregiverCode");  // read only where the caregiver frame is in use
+    }
     if (!result.stopped && request->command != "validate") {
         json["tax"] = TaxJson(record.results.tax, record.globals.ClaimFilingStatus == "MFJ",
                               record.globals.PayerFilingStatus == "MFJ");
@@ -164,9 +168,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         json["display"] = SupportDisplayJson(record);
     }
     if (!result.stopped && request->command == "maintenance") {
-        if (record.globals.NumMinors > 0) {
-            json["support"] = SupportJson(record);  // the child support the award ended with
-        }
+        json["support"] = SupportJson(record);  // the child support the award ended with
         json["maintenance"] = MaintenanceJson(record);
     }
     return Print(out, json, request->pretty);

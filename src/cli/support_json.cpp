@@ -51,11 +51,15 @@ void AddPassResults(const CaseRecord& record, nlohmann::ordered_json& json) {
         {"CareHealthPaidPayer", r.CareHealthPaidPayer},
         {"ClaimStandardObligation", r.ClaimStandardObligation},
         {"PayerStandardObligation", r.PayerStandardObligation},
-        {"ClaimDeviation", r.ClaimDeviation},
-        {"PayerDeviation", r.PayerDeviation},
     };
     for (const auto& [key, value] : more) {
         json[key] = SingleNumber(value);
+    }
+    if (r.ClaimDeviationComputed) {
+        json["ClaimDeviation"] = SingleNumber(r.ClaimDeviation);
+    }
+    if (r.PayerDeviationComputed) {
+        json["PayerDeviation"] = SingleNumber(r.PayerDeviation);
     }
     if (record.globals.CustodyType == "Shared") {
         json["ClaimTimeFactor"] = SingleNumber(r.ClaimTimeFactor);
@@ -77,11 +81,13 @@ void AddPassResults(const CaseRecord& record, nlohmann::ordered_json& json) {
 nlohmann::ordered_json SupportJson(const CaseRecord& record) {
     const SupportResults& r = record.results.support;
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    if (record.globals.NumMinors > 0) {
-        AddPassResults(record, json);
+    if (r.Computed) {
+        if (record.globals.NumMinors > 0) {
+            AddPassResults(record, json);
+        }
+        json["LimitsButton"] = r.LimitsButton;
+        json["DeviationButton"] = r.DeviationButton;
     }
-    json["LimitsButton"] = r.LimitsButton;
-    json["DeviationButton"] = r.DeviationButton;
     json["ChildSupportField"] = record.fields.Text("ChildSupport");
     json["NetOverrideState"] = record.results.tax.NetOverrideState;
     return json;

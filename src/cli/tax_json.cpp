@@ -6,7 +6,7 @@ namespace tovaris::cli {
 
 namespace {
 
-nlohmann::ordered_json PartyJson(const PartyTaxResults& r, bool joint) {
+nlohmann::ordered_json PartyJson(const PartyTaxResults& r, bool joint, bool netComputed) {
     nlohmann::ordered_json json;
     if (joint) {
         json["IncomeShare"] = SingleNumber(r.IncomeShare);
@@ -24,12 +24,14 @@ nlohmann::ordered_json PartyJson(const PartyTaxResults& r, bool joint) {
         {"AdditionalChildTaxCredit", r.Credits.additionalChildTax},
         {"TotalCredits", r.TotalCredits},
         {"StateTax", r.StateTax},
-        {"NetYearly", r.NetYearly},
-        {"NetMonthly", r.NetMonthly},
-        {"NetMonthlyComputed", r.NetMonthlyComputed},
     };
     for (const auto& [key, value] : values) {
         json[key] = SingleNumber(value);
+    }
+    if (netComputed) {
+        json["NetYearly"] = SingleNumber(r.NetYearly);
+        json["NetMonthly"] = SingleNumber(r.NetMonthly);
+        json["NetMonthlyComputed"] = SingleNumber(r.NetMonthlyComputed);
     }
     return json;
 }
@@ -37,8 +39,8 @@ nlohmann::ordered_json PartyJson(const PartyTaxResults& r, bool joint) {
 }  // namespace
 
 nlohmann::ordered_json TaxJson(const TaxResults& tax, bool claimJoint, bool payerJoint) {
-    return {{"Claim", PartyJson(tax.Claim, claimJoint)},
-            {"Payer", PartyJson(tax.Payer, payerJoint)}};
+    return {{"Claim", PartyJson(tax.Claim, claimJoint, tax.NetComputed)},
+            {"Payer", PartyJson(tax.Payer, payerJoint, tax.NetComputed)}};
 }
 
 }  // namespace tovaris::cli

@@ -144,6 +144,81 @@ TEST(CliTax, TypedNetIncomesOverrideTheComputedOnes) {
     EXPECT_FALSE(tax["Claim"].contains("IncomeShare"));
 }
 
+// A copy of an example with one position of the case file replaced (1-based).
+fs::path ExampleWith(const std::string& name, int position, const std::string& value) {
+    std::string bytes = ReadFile(Example(name));
+    size_t start = 0;
+    for (int i = 1; i < position; ++i) {
+        start = bytes.find(',', start) + 1;
+    }
+    size_t end = bytes.find(',', start);
+    bytes.replace(start, end - start, value);
+    fs::path copy = fs::temp_directory_path() / ("tovaris_cli_" + std::to_string(position) + name);
+    std::ofstream(copy, std::ios::binary) << bytes;
+    return copy;
+}
+
+TEST(CliMaintenance, TheCasePartHoldsTheDayCareFlag) {
+    CliRun run = RunArgs({"maintenance", Example("Custodial.QCF")});
+    ASSERT_EQ(run.exit, kExitOk) << run.err;
+    nlohmann::json json = nlohmann::json::parse(run.out);
+    ASSERT_GT(json["case"]["DayCareClaim"].get<double>(), 0);
+    EXPECT_EQ(json["case"]["DayCareFlag"], "Y");
+}
+
+// What a run never computed is left out, not printed as 0.
+TEST(CliOutput, KeysNeverComputedAreLeftOut) {
+    using Pointer = nlohmann::json::json_pointer;
+    struct Row {
+        std::vector<std::string> args;
+        const char* key;
+        bool present;
+    };
+    const std::string custodial = Example("Custodial.QCF");
+    const std::vector<std::string> noChildSupport = {
+        "maintenance", custodial, "--order", "CSFirst", "--apply-maint-to-cs", "no"};
+    const Row rows[] = {
+        {noChildSupport, "/tax/Claim/NetYearly", false},
+        {noChildSupport, "/tax/Payer/NetMonthly", false},
+        {noChildSupport, "/tax/Payer/NetMonthlyComputed", false},
+        {noChildSupport, "/tax/Payer/AGI", true},
+        {noChildSupport, "/support/ChildSupportTransfer", false},
+        {noChildSupport, "/support/LimitsButton", false},
+        {noChildSupport, "/support/ChildSupportField", true},
+        {{"maintenance", custodial}, "/tax/Claim/NetYearly", true},
+        {{"maintenance", custodial}, "/support/ChildSupportTransfer", true},
+        {{"childsupport", custodial}, "/support/ClaimDeviation", false},
+        {{"childsupport", custodial}, "/support/PayerDeviation", false},
+        {{"maintenance", Example("NoMinorsMaintenance.QCF")}, "/case/CaregiverCode", true},
+    };
+    for (const Row& row : rows) {
+        CliRun run = RunArgs(row.args);
+        ASSERT_EQ(run.exit, kExitOk) << run.err;
+        nlohmann::json json = nlohmann::json::parse(run.out);
+        EXPECT_EQ(json.contains(Pointer(row.key)), row.present) << row.key << " " << row.args[2];
+    }
+}
+
+TEST(CliMaintenance, NoMinorsStillReportTheChildSupportEntryAndTypedNetIncome) {
+    CliRun run =
+        RunArgs({"maintenance", Example("NoMinorsMaintenance.QCF"), "--other-net", "3000"});
+    ASSERT_EQ(run.exit, kExitOk) << run.err;
+    nlohmann::json json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["support"],
+              nlohmann::json::parse(R"({"ChildSupportField": "", "NetOverrideState": 3})"));
+}
+
+TEST(CliMaintenance, NoCaregiverCodeWithoutTheCaregiverFrame) {
+    // No children at all: the caregiver frame is disabled and not read.
+    const fs::path copy = ExampleWith("NoMinorsMaintenance.QCF", 2, "\"0\"");
+    CliRun run = RunArgs({"maintenance", copy.string()});
+    fs::remove(copy);
+    ASSERT_EQ(run.exit, kExitOk) << run.err;
+    nlohmann::json json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["case"]["NumChildren"], 0);
+    EXPECT_FALSE(json["case"].contains("CaregiverCode"));
+}
+
 TEST(CliValidate, AStopIsReportedWithItsFieldAndExitOne) {
     fs::path copy = fs::temp_directory_path() / "tovaris_cli_stop.QCF";
     std::string bytes = ReadFile(Example("Custodial.QCF"));

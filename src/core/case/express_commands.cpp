@@ -32,7 +32,11 @@ ReadInResult MaintenanceReadIn(CaseRecord& record, Interaction& interaction) {
     if (result.stopped) {
         return result;
     }
-    return CheckMaintEntry(record, interaction);
+    result = CheckMaintEntry(record, interaction);
+    if (!result.stopped && record.options.applyMaintToCS && record.globals.NumMinors > 0) {
+        CheckDataEntry3(record);  // the child support the recommendation starts from
+    }
+    return result;
 }
 
 }  // namespace tovaris

@@ -10,7 +10,8 @@ namespace tovaris {
 ReadInResult ChildSupportReadIn(CaseRecord& record, Interaction& interaction);
 
 // The first steps of the "Maintenance" button, up to the calculation: the tax treatment, the
-// child support entry, and both read-ins.
+// child support entry, both read-ins and, when the recommendation starts from a child support
+// calculation, the maintenance transfer and the day care flag.
 ReadInResult MaintenanceReadIn(CaseRecord& record, Interaction& interaction);
 
 inline constexpr const char* kOldTableQuestion =

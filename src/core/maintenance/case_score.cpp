@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/rounding.h"
+#include "maintenance/as_typed.h"
 #include "maintenance/case_comment.h"
 #include "maintenance/piecewise.h"
 
@@ -55,11 +56,11 @@ constexpr int kFirstCaregiverCode = 1;
 }  // namespace
 
 double MarriagePoints(float yearsMarried) {
-    return EvaluatePieces(kMarriageScale, yearsMarried) * kMarriageWeight;
+    return EvaluatePieces(kMarriageScale, AsTyped(yearsMarried)) * kMarriageWeight;
 }
 
 double AgePoints(float claimantAge) {
-    return EvaluatePieces(kAgeScale, claimantAge);
+    return EvaluatePieces(kAgeScale, AsTyped(claimantAge));
 }
 
 double ChildrenPoints(int16_t numChildren) {

@@ -38,6 +38,7 @@ struct CaseScoreResult {
 CaseScoreResult ComputeCaseScore(const CaseScoreInputs& in);
 
 // The parts one by one, at most 35, 10, 15 and 30 points for marriage, age, children and income.
+// Years and age count as typed (AsTyped), as every entry does where it meets a scale's bounds.
 double MarriagePoints(float yearsMarried);
 double AgePoints(float claimantAge);
 double ChildrenPoints(int16_t numChildren);

@@ -18,7 +18,6 @@ void PrepareChildSupport(CaseRecord& record, Interaction& interaction) {
     if (!record.options.applyMaintToCS || record.globals.NumMinors <= 0) {
         return;
     }
-    CheckDataEntry3(record);
     if (HasOtherChildren(record.fields)) {
         const int answer =
             interaction.Box(kApplyDeviationTitle, kApplyDeviationQuestion, BoxButtons::YesNo);

@@ -73,11 +73,13 @@ void ApplyWholeFamilyMethod(const CaseRecord& record, const Pass& pass, SupportR
     const bool dual = pass.DualWorksheets();
     if (eligible.payer && record.fields.Ticked("PayerSecFamCheck")) {
         EnableDeviation(r);
+        r.PayerDeviationComputed = true;
         r.PayerDeviation = WholeFamilyDeviation(pass, r, dual ? pass.household1 : pass.k,
                                                 r.BasicObligation, g.PayerOtherBands, r.PayerShare);
     }
     if (eligible.claim && record.fields.Ticked("ClaimSecFamCheck")) {
         EnableDeviation(r);
+        r.ClaimDeviationComputed = true;
         r.ClaimDeviation = WholeFamilyDeviation(pass, r, dual ? pass.household2 : pass.k,
                                                 dual ? r.BasicObligation2 : r.BasicObligation,
                                                 g.ClaimOtherBands, r.ClaimShare);
@@ -108,6 +110,7 @@ void ApplySecondFamilyMethod(const CaseRecord& record, const Pass& pass, Support
         return;
     }
     EnableDeviation(r);
+    r.ClaimDeviationComputed = r.PayerDeviationComputed = true;
     const CaseGlobals& g = record.globals;
     auto supportPaid = [&](IncomeParty party) {
         return record.income.Of(party).Deduction(IncomeDeduction::OtherSupport);
@@ -143,6 +146,7 @@ void ComputeDeviations(const CaseRecord& record, const Pass& pass, SupportResult
     r.DeviationButtonEnabled = false;
     r.ClaimDeviation = 0;
     r.PayerDeviation = 0;
+    r.ClaimDeviationComputed = r.PayerDeviationComputed = false;
     r.OtherChildrenSum = 0;
     if (record.options.otherFamilyMethod == OtherFamilyMethod::WholeMethod) {
         ApplyWholeFamilyMethod(record, pass, r);

@@ -61,6 +61,8 @@ struct SupportResults {
 
     float ClaimDeviation = 0;
     float PayerDeviation = 0;
+    bool ClaimDeviationComputed = false;  // the last pass weighed the party's other children
+    bool PayerDeviationComputed = false;
     float OtherChildrenSum = 0;  // whole family method: the case's children within the family
 
     float ChildSupportTransfer = 0;  // positive: the Other Party pays the Claimant

@@ -29,6 +29,12 @@ TEST(CaseScoreParts, AgeBreakpoints) {
     }
 }
 
+// 17.8 years and 32.7 years of age are the decimals typed, not their nearest singles.
+TEST(CaseScoreParts, YearsAndAgeCountAsTyped) {
+    EXPECT_DOUBLE_EQ(MarriagePoints(17.8f), (23.3 + (17.8 - 10) * 4.7) * 0.35);
+    EXPECT_DOUBLE_EQ(AgePoints(32.7f), 0 + (32.7 - 30) * 0.2);
+}
+
 TEST(CaseScoreParts, ChildrenBornDuringMarriage) {
     const double expected[] = {-5, 5, 7.5, 10, 12.5, 15, 15, 15};
     for (int16_t n = 0; n < 8; ++n) {

@@ -83,6 +83,8 @@ TEST(WholeFamilyMethod, RunsForTheParentWhoPays) {
         const SupportResults& r = c.Run();
         EXPECT_EQ(r.ClaimDeviation > 0, row.claimDeviation);
         EXPECT_EQ(r.PayerDeviation > 0, row.payerDeviation);
+        EXPECT_EQ(r.ClaimDeviationComputed, row.claimDeviation);
+        EXPECT_EQ(r.PayerDeviationComputed, row.payerDeviation);
         bool any = row.claimDeviation || row.payerDeviation;
         EXPECT_EQ(r.DeviationButton, any ? "Show Deviation" : "No 2nd Families");
         EXPECT_EQ(r.DeviationButtonEnabled, any);
