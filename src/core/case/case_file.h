@@ -32,9 +32,9 @@ std::string SaveData(CaseRecord& record);
 
 // Reads a case file's bytes into the case, then runs the refresh steps (CaseFileRefreshSteps).
 // Fields a shorter file lacks are emptied. A damaged file (fewer than 278 fields, a field of the
-// wrong kind, a file ending between two group boundaries, not a case file at all) fills the
-// fields before the damaged position, leaves the rest as they were, runs no refresh and returns
-// the message "The case file NAME is damaged at field N and could not be read completely.".
+// wrong kind, a file ending between two group boundaries, not a case file at all) leaves the case
+// exactly as it was and returns the message "The case file NAME is damaged at field N and could
+// not be read completely.".
 CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_view fileName);
 
 // Save command after the dialog: writes a temporary file beside the target and renames it over

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "case/case_file.h"
@@ -211,9 +212,9 @@ std::string DamagedMessage(std::string_view fileName, int position) {
            std::to_string(position) + " and could not be read completely.";
 }
 
-}  // namespace
-
-CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_view fileName) {
+// Reads the file into `record` in place; on a damaged file the positions before the damage are
+// filled and the rest left as they were.
+CaseFileResult ReadCaseFile(CaseRecord& record, std::string_view bytes, std::string_view fileName) {
     BringIncomeScreensToYearly(record);
     for (IncomeParty party : kIncomeParties) {
         ChangeBusinessPeriod(record, party, IncomePeriod::Yearly);
@@ -272,6 +273,19 @@ CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_
     if (result.oldFile) {
         record.fields.SetText("ClaimGrossInc", values[kClaimGrossPosition - 1].text);
         record.fields.SetText("PayGrossInc", values[kPayerGrossPosition - 1].text);
+    }
+    return result;
+}
+
+}  // namespace
+
+CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_view fileName) {
+    // A half-read file would mix two clients' data, so the open case is replaced only when the
+    // whole file was read.
+    CaseRecord loaded = record;
+    CaseFileResult result = ReadCaseFile(loaded, bytes, fileName);
+    if (result.ok) {
+        record = std::move(loaded);
     }
     return result;
 }

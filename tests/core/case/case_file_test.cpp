@@ -11,6 +11,7 @@
 #include "case/case_file_layout.h"
 #include "case/case_file_refresh.h"
 #include "case/case_record.h"
+#include "case/income_refresh.h"
 
 namespace tovaris {
 namespace {
@@ -222,7 +223,7 @@ TEST(CaseFile, TheOldestFilesKeepTheirGrossIncomes) {
     EXPECT_EQ(record.income.Of(IncomeParty::Claimant).totals[0], 0.0f);
 }
 
-TEST(CaseFile, DamagedFilesSayWhereAndKeepWhatWasRead) {
+TEST(CaseFile, DamagedFilesSayWhereAndLeaveTheOpenCaseAsItWas) {
     CaseRecord source = FullCase();
     source.fields.SetText("ClaimantName", "Marriage of Quist");
     const std::string saved = SaveData(source);
@@ -243,17 +244,21 @@ TEST(CaseFile, DamagedFilesSayWhereAndKeepWhatWasRead) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         CaseRecord record;
-        record.fields.SetText("ClaimGrossInc", "left alone");
+        record.fields.SetText("ClaimantName", "Marriage of Adair");
+        record.fields.SetText("ClaimEarned", "52000");
+        ChangeIncomePeriod(record, IncomeParty::Claimant, IncomePeriod::Monthly);
+        const CaseRecord before = record;
         CaseFileResult result = LoadData(record, row.bytes, "Quist.QCF");
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.damagedAt, row.damagedAt);
         EXPECT_EQ(result.message, "The case file Quist.QCF is damaged at field " +
                                       std::to_string(row.damagedAt) +
                                       " and could not be read completely.");
-        EXPECT_EQ(record.fields.Text("ClaimantName"), "Marriage of Quist");
-        if (row.damagedAt < 24) {
-            EXPECT_EQ(record.fields.Text("ClaimGrossInc"), "left alone");
-        }
+        CaseRecord after = record;
+        CaseRecord expected = before;
+        EXPECT_EQ(SaveData(after), SaveData(expected));
+        EXPECT_EQ(record.income.Of(IncomeParty::Claimant).period,
+                  before.income.Of(IncomeParty::Claimant).period);
     }
 }
 
