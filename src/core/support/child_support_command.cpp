@@ -9,9 +9,6 @@
 
 namespace tovaris {
 
-namespace {
-
-// The deviation wording for the parent who pays, when the deviation is applied.
 std::string DeviationPhrase(const CaseRecord& record) {
     const SupportResults& r = record.results.support;
     if (r.DeviationApplied != 1 || !r.DeviationButtonEnabled) {
@@ -29,8 +26,6 @@ std::string DeviationPhrase(const CaseRecord& record) {
                   : " Minus A Second Family Deviation Of ") +
            FormatSingle(deviation, "$##,###,##0");
 }
-
-}  // namespace
 
 ReadInResult RunChildSupportCommand(CaseRecord& record, Interaction& interaction,
                                     const std::function<void()>& afterReadIn) {

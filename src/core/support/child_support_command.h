@@ -30,6 +30,10 @@ bool RecalculateChildSupport(CaseRecord& record, Interaction& interaction);
 inline constexpr const char* kNoMinorsSentence =
     "There Are No Minor Children In This Case, So There Is No Child Support.";
 
+// The deviation the paying parent's transfer carries, when it is applied: " Minus A Whole Family
+// Deviation Of $120", or why it does not apply.
+std::string DeviationPhrase(const CaseRecord& record);
+
 // The results' transfer sentence: "Child Support Is $1,094 Per Month. Paid By Other Parent. ",
 // with the deviation when it is applied.
 std::string TransferSentence(const CaseRecord& record);

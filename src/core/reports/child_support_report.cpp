@@ -1,0 +1,164 @@
+#include "reports/child_support_report.h"
+
+#include <array>
+#include <cmath>
+
+#include "common/format.h"
+#include "reports/report_layout.h"
+#include "support/child_support_command.h"
+#include "support/results_display.h"
+#include "support/results_lines.h"
+
+namespace tovaris::reports {
+
+namespace {
+
+// Where the report words a results row differently from the screen.
+constexpr std::array<Relabel, 2> kIncomeRelabels{{
+    {" Pays % Of Expenses At", " Pays Share Of Expenses At"},
+    {" 45% Of Net Income", " 45 Percent Of Net Income = "},
+}};
+// Each party's column shows the maintenance from his side: received by the Claimant, paid by
+// the Other Party.
+constexpr std::array<Relabel, 1> kClaimMaintenance{{{" Current Maint. Paid", ""}}};
+constexpr std::array<Relabel, 1> kOtherMaintenance{{{" Current Maint. Received", ""}}};
+constexpr std::array<Relabel, 2> kNoMinorsRelabels{{
+    {" Child Support/Month", ""},
+    {" Care & Health Paid", ""},
+}};
+constexpr std::array<Relabel, 2> kFactRelabels{{
+    {" Claimant's Exemptions ", ""},
+    {" Other's Nights ", " Other's Nights"},
+}};
+constexpr std::array<Relabel, 2> kObligationRelabels{{
+    {" Claimant's Basic Ob. (Times 1.5) ", " Claimant's Basic Ob.(Times 1.5) "},
+    {" Other's Basic Ob. (Times 1.5)  ", " Other's Basic Ob.(Times 1.5)  "},
+}};
+
+constexpr const char* kTierNotes[] = {
+    "Negative Numbers In Support Amounts Indicate Transfers From Claimant To Other Parent.",
+    "The Support Numbers For Fewer Minor Children Than Entered Are Based Upon The Shown Income "
+    "And Parenting Time Conditions.",
+    "You May Need To Run The Program With Redefined Exemptions and Expenses For Accurate Tiered "
+    "Support Numbers.",
+};
+
+DisplayRows IncomeColumn(const CaseRecord& record, bool claimant) {
+    DisplayRows rows = Relabelled(IncomeRows(record, claimant), kIncomeRelabels);
+    rows = claimant ? Relabelled(std::move(rows), kClaimMaintenance)
+                    : Relabelled(std::move(rows), kOtherMaintenance);
+    if (record.globals.CustodyType == "NoMinors") {
+        rows = Relabelled(std::move(rows), kNoMinorsRelabels);
+    }
+    return rows;
+}
+
+std::string Payer(float transfer) {
+    if (transfer < 0) {
+        return "Payable By Claimant.";
+    }
+    return transfer > 0 ? "Payable By Other Parent." : "There Is No Transfer.";
+}
+
+// The economic table's word on the combined income, in the report's wording.
+std::vector<std::string> ReportTableNotes(const CaseRecord& record) {
+    const SupportResults& r = record.results.support;
+    std::vector<std::string> notes;
+    if (r.CombinedNet < 1000) {
+        notes = {"Economic Table Limit For", "Combined Income = $1,000"};
+    }
+    if (r.CombinedNet <= 12000) {
+        notes.push_back(" Combined Net Income Is < = $12,000. Support Is Presumptive.");
+        return notes;
+    }
+    switch (record.options.extrapolation) {
+        case Extrapolation::Curve:
+            notes.push_back(" Support Is Not Presumptive.");
+            notes.push_back(
+                " It Is Linearly (11k-12K) Extrapolated For A Combined Net Income Level > "
+                "$12,000.");
+            break;
+        case Extrapolation::Linear:
+            notes.push_back(" Support Is Not Presumptive.");
+            notes.push_back(
+                " It Is Linearly (9K-12K) Extrapolated For A Combined Net Income Level > "
+                "$12,000.");
+            break;
+        default:
+            notes.push_back(
+                " Support Is Not Extrapolated. It Is The Presumptive Amount For A $12,000 "
+                "Combined Net Income Level.");
+    }
+    return notes;
+}
+
+void WriteTransfer(Document& document, const CaseRecord& record) {
+    const SupportResults& r = record.results.support;
+    WriteHeading(document, "Presumptive Transfer And Limitation Adjustments");
+    const std::string deviation = DeviationPhrase(record);
+    if (!deviation.empty()) {
+        document.WriteLine(deviation);
+    }
+    const float transfer = r.ChildSupportTransfer;
+    document.WriteLine("Child Support Is " + FormatSingle(std::abs(transfer), "$###,##0") + "  " +
+                       Payer(transfer));
+    WriteLines(document, MethodLines(record));
+    WriteLines(document, ReportTableNotes(record));
+    for (const std::string* limit : {&r.ClaimLimitText, &r.PayerLimitText}) {
+        if (!limit->empty()) {
+            document.WriteLine(*limit);
+        }
+    }
+    document.WriteLine("");
+}
+
+void WriteTiers(Document& document, const CaseRecord& record) {
+    const std::string& custody = record.globals.CustodyType;
+    WriteHeading(document, "Tiered Child Support ");
+    if (custody == "Shared") {
+        document.WriteLine("Claimant's Av. Nights   Other's Av. Nights");
+    } else if (custody == "Split") {
+        document.WriteLine("Claimant's Children      Other's Children");
+    }
+    std::vector<std::string> tiers = TierLines(record);
+    tiers.pop_back();  // the screen's own closing note; the report has its notes below
+    WriteLines(document, tiers);
+    document.WriteLine("");
+    for (const char* note : kTierNotes) {
+        document.WriteLine(note);
+    }
+}
+
+}  // namespace
+
+void PrintChildSupportReport(Document& document, const CaseRecord& record,
+                             const ReportContext& context) {
+    StartCaseReport(document, "Child Support Report For:  ", record, context);
+    const PartyHeadings headings = ReportPartyHeadings(record.globals.CustodyType);
+    WriteHeading(document, "Case Data");
+    WriteColumns(document, headings.claim, headings.other, IncomeColumn(record, true),
+                 IncomeColumn(record, false));
+    document.WriteLine("");
+    WritePairs(document, Relabelled(CaseFactRows(record), kFactRelabels));
+    document.WriteLine("");
+    if (record.globals.CustodyType == "NoMinors") {
+        return;
+    }
+    WriteHeading(document, "Standard Support Calculation");
+    WriteHeading(document, "Basic Obligation");
+    WritePairs(document, Relabelled(ObligationRows(record), kObligationRelabels));
+    document.WriteLine("");
+    WriteTransfer(document, record);
+    if (record.globals.NumMinors > 1) {
+        WriteTiers(document, record);
+    }
+}
+
+void ComposeChildSupportReport(Document& document, const CaseRecord& record,
+                               const ReportContext& context) {
+    OpenCaseReport(document, kSourceSupportResults);
+    PrintChildSupportReport(document, record, context);
+    document.ClosePreviewDocument();
+}
+
+}  // namespace tovaris::reports
