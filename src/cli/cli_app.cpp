@@ -14,6 +14,7 @@
 #include "display_json.h"
 #include "maintenance/maintenance_command.h"
 #include "maintenance_json.h"
+#include "report_output.h"
 #include "support/child_support_command.h"
 #include "support_json.h"
 #include "tax/net_income_phase.h"
@@ -32,6 +33,9 @@ constexpr const char* kUsage =
     "  maintenance    the Express Entry maintenance command\n"
     "  validate       the Express Entry read-in alone\n"
     "  tax            the read-in and both parties' taxes and net incomes\n"
+    "  report childsupport|maintenance CASE.QCF [options] -o FILE.pdf | --text\n"
+    "                 the results screen's report as a PDF file, or its text runs\n"
+    "                 (--preparer NAME, --office NAME, --date TEXT for the header)\n"
     "  --help, --version\n"
     "\n"
     "Options: --extrapolation Dont|Curve|Linear, --shared-method SumDays|SumDaysColorado|"
@@ -118,14 +122,24 @@ int Print(std::ostream& out, const nlohmann::ordered_json& json, bool pretty) {
     return json["stopped"].is_null() ? kExitOk : kExitStopped;
 }
 
-int Refuse(std::ostream& err, const std::string& reason) {
+int Refuse(std::ostream& err, const std::string& reason, int exit = kExitUsage) {
     err << "tovaris-cli: " << reason << "\n";
-    return kExitUsage;
+    return exit;
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::ostream& err,
+           const ReportRenderer* renderer) {
+    std::vector<std::string> args = commandLine;
+    std::optional<ReportRequest> report;
+    if (!args.empty() && args[0] == "report") {
+        std::string error;
+        report = TakeReportArguments(args, error);
+        if (!report) {
+            return Refuse(err, error + " (see tovaris-cli --help)");
+        }
+    }
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return kExitOk;
@@ -150,6 +164,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CaseSnapshot snapshot;
     snapshot.MarkUnset(record.globals);
     ReadInResult result = RunCommand(*request, record, interaction, snapshot);
+    if (report) {
+        return result.stopped ? Refuse(err, result.title + ": " + result.message, kExitStopped)
+                              : WriteReport(*report, record, renderer, out, err);
+    }
 
     nlohmann::ordered_json json;
     json["command"] = request->command;

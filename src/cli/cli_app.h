@@ -13,7 +13,11 @@ enum ExitCode : int {
     kExitUsage = 2,    // unknown command or option, bad value, unreadable case file
 };
 
-// Runs one command line (arguments without the program name); writes to out and err.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+class ReportRenderer;
+
+// Runs one command line (arguments without the program name); writes to out and err. The
+// report command draws its PDF with `renderer`; without one it can print the text runs only.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const ReportRenderer* renderer = nullptr);
 
 }  // namespace tovaris::cli

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli_app.h"
+
+namespace tovaris::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = TOVARIS_SOURCE_DIR;
+
+std::string Example(const std::string& name) {
+    return (kSource / "examples" / (name + ".QCF")).string();
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct Outcome {
+    int exit;
+    std::string out;
+    std::string err;
+};
+
+Outcome RunArgs(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exit = RunCli(args, out, err);
+    return {exit, out.str(), err.str()};
+}
+
+// A shell command's exit code and its output, standard error included.
+Outcome Shell(const std::string& line) {
+    const std::string command = line + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    std::array<char, 4096> buffer{};
+    while (size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) {
+        output.append(buffer.data(), n);
+    }
+    const int status = pclose(pipe);
+    return {WEXITSTATUS(status), output, ""};
+}
+
+// The program itself: the PDF needs its Qt renderer.
+Outcome RunProgram(const std::string& arguments) {
+    return Shell(std::string(TOVARIS_CLI_PATH) + " " + arguments);
+}
+
+fs::path TempFolder() {
+    const fs::path folder =
+        fs::temp_directory_path() / ("tovaris_report_" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    return folder;
+}
+
+// Without the program's renderer the text runs are laid out with the fixed measures the
+// engine's golden files use, so the two must agree line for line.
+TEST(CliReport, TextRunsAreTheEnginesReport) {
+    for (const char* kind : {"childsupport", "maintenance"}) {
+        const Outcome run =
+            RunArgs({"report", kind, Example("SplitTwoEach"), "--text", "--preparer",
+                     "Pat Preparer", "--office", "Main Street Family Law", "--date", "12/06/2026"});
+        EXPECT_EQ(run.exit, kExitOk) << run.err;
+        EXPECT_EQ(run.out, ReadFile(kSource / "tests/core/reports/golden" /
+                                    (std::string(kind) + "_SplitTwoEach.txt")));
+    }
+}
+
+TEST(CliReport, BadReportLinesAreRefusedWithOneLine) {
+    const std::vector<std::vector<std::string>> lines = {
+        {"report"},
+        {"report", "tax", Example("Custodial"), "--text"},
+        {"report", "childsupport", Example("Custodial")},
+        {"report", "childsupport", Example("Custodial"), "--text", "-o", "x.pdf"},
+        {"report", "childsupport", Example("Custodial"), "-o"},
+        {"report", "childsupport", Example("Custodial"), "--text", "--bogus"},
+    };
+    for (const auto& line : lines) {
+        const Outcome run = RunArgs(line);
+        EXPECT_EQ(run.exit, kExitUsage) << line.size();
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(CliReport, WritesAPdfWithTheReportsText) {
+    const fs::path pdf = TempFolder() / "support.pdf";
+    const Outcome run = RunProgram("report childsupport " + Example("Custodial") + " -o " +
+                                   pdf.string() + " --preparer 'Pat Preparer'");
+    ASSERT_EQ(run.exit, 0) << run.out;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    const Outcome text = Shell("pdftotext -layout " + pdf.string() + " -");
+    for (const char* line : {"Child Support Report For:", "Prepared By: Pat Preparer",
+                             "Claimant (custodial)", "Other Parent (non-custodial)",
+                             "Standard Support Calculation", "Payable By Other Parent."}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+    }
+    fs::remove_all(pdf.parent_path());
+}
+
+TEST(CliReport, UnwritablePathLeavesNoFileAndSaysSoOnOneLine) {
+    const fs::path folder = TempFolder();
+    const fs::path pdf = folder / "missing" / "report.pdf";
+    const Outcome run =
+        RunProgram("report maintenance " + Example("Custodial") + " -o " + pdf.string());
+    EXPECT_EQ(run.exit, kExitUsage);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    EXPECT_EQ(run.out.rfind("tovaris-cli: ", 0), 0u) << run.out;
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tovaris::cli
