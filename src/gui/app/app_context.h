@@ -10,6 +10,8 @@
 
 namespace tovaris::gui {
 
+class PrintService;
+
 // What every screen shares: the one open case, the preferences, the way to talk to the user,
 // the display scales and the program's folder (help files, default data folder).
 struct AppContext {
@@ -20,6 +22,7 @@ struct AppContext {
     QString programFolder;
     std::function<void()> requestQuit;  // asks the quit question
     bool quitting = false;              // set once the program is ending: screens just close
+    PrintService* printing = nullptr;   // previews, prints and saves the printed documents
 };
 
 }  // namespace tovaris::gui

@@ -16,6 +16,7 @@
 #include "case/express_entry_window.h"
 #include "case/preferences.h"
 #include "forms/frame_window.h"
+#include "printing/print_service.h"
 
 namespace tovaris::gui {
 
@@ -96,6 +97,8 @@ void Application::ShowSplashForHalfASecond() {
 }
 
 void Application::CreateScreens() {
+    printing_ = std::make_unique<PrintService>(context_);
+    context_.printing = printing_.get();
     options_ = std::make_unique<CaseOptionActions>(record_);
     express_ = std::make_unique<ExpressEntryWindow>(context_, *options_);
     SetUpScreen(*express_, context_.preferences, context_.scale.monAdj);

@@ -10,6 +10,7 @@ namespace tovaris::gui {
 class CaseOptionActions;
 class ExpressEntryWindow;
 class FrameWindow;
+class PrintService;
 class SplashScreen;
 
 // Owns the open case and the screens, runs the start-up sequence and the quit command.
@@ -49,6 +50,7 @@ class Application : public QObject {
 
     CaseRecord record_;
     AppContext context_;
+    std::unique_ptr<PrintService> printing_;
     std::unique_ptr<CaseOptionActions> options_;
     std::unique_ptr<SplashScreen> splash_;
     std::unique_ptr<ExpressEntryWindow> express_;

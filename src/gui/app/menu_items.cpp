@@ -7,6 +7,7 @@
 #include "app/app_context.h"
 #include "app/data_folder_choice.h"
 #include "app/preparer_dialog.h"
+#include "printing/print_menus.h"
 
 namespace tovaris::gui {
 
@@ -59,6 +60,7 @@ void AddResultScreenMenus(QMenuBar& bar, AppContext& context, QWidget& screen,
     QObject::connect(
         AddMenuItem(*preparer, "DFolder", "Change Default Folder Location For Saved Data"),
         &QAction::triggered, &screen, [&context, &screen] { ChooseDataFolder(context, &screen); });
+    ConnectPrintMenu(bar, context, screen);
 }
 
 }  // namespace tovaris::gui

@@ -25,6 +25,7 @@
 #include "maintenance/ed_skills_window.h"
 #include "maintenance/maintenance_command.h"
 #include "maintenance/maintenance_window.h"
+#include "printing/print_menus.h"
 #include "support/child_support_command.h"
 #include "support/overnight_estimator_window.h"
 #include "support/parenting_time_window.h"
@@ -73,6 +74,7 @@ void ExpressEntryWindow::BuildFileMenu() {
     AddMenuItem(*file, "PrinterSetup", "Printer Setup", false);
     AddMenuItem(*file, "PrintScreenImage", "Print Screen Image", false);
     AddMenuItem(*file, "PrintPopup", "Print Income Popups", false);
+    ConnectPrintMenu(*menuBar(), context_, *this);
     file->addSeparator();
     connect(AddMenuItem(*file, "Quit", "Quit Program"), &QAction::triggered, this,
             [this] { context_.requestQuit(); });

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "app/application.h"
+#include "app/menu_items.h"
+#include "case/express_entry_window.h"
+#include "common/scripted_interaction.h"
+#include "gui_test_support.h"
+#include "maintenance/maintenance_window.h"
+#include "printing/preview_window.h"
+#include "support/support_results_window.h"
+
+namespace tovaris::gui {
+namespace {
+
+// The program started on an example case with both results screens calculated.
+struct Printing {
+    MemoryPreferenceStore preferences;
+    ScriptedInteraction interaction;
+    Application app{preferences, interaction, "/opt/tovaris"};
+
+    Printing() {
+        preferences.Write(kBehaviourApp, "PreparerName", "Pat Preparer");
+        app.Start({800, 600, 15, 15});
+        app.EnterCaseData();
+        app.express()->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/SharedOvernights.QCF");
+        app.express()->findChild<QAbstractButton*>("ChildSupportButton")->click();
+        app.express()->findChild<QAbstractButton*>("AlimonyButton")->click();
+    }
+    QMainWindow* Screen(const char* source) const {
+        return source == std::string(reports::kSourceMaintenance)
+                   ? static_cast<QMainWindow*>(app.express()->maintenanceResults())
+                   : static_cast<QMainWindow*>(app.express()->supportResults());
+    }
+};
+
+// The preview window on screen, if any.
+PreviewWindow* ShownPreview() {
+    PreviewWindow* shown = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* preview = qobject_cast<PreviewWindow*>(top); preview && preview->isVisible()) {
+            EXPECT_EQ(shown, nullptr) << "two previews at once";
+            shown = preview;
+        }
+    }
+    return shown;
+}
+
+void Trigger(QMainWindow& window, const char* item) {
+    QAction* action = FindMenuItem(*window.menuBar(), item);
+    ASSERT_NE(action, nullptr) << item;
+    ASSERT_TRUE(action->isEnabled()) << item;
+    action->trigger();
+    QApplication::processEvents();
+}
+
+struct ReportMenu {
+    const char* source;
+    const char* item;
+    const char* firstLine;
+};
+
+TEST(PrintPreview, EachResultsScreenPreviewsItsReportAndExitReturnsToIt) {
+    const ReportMenu menus[] = {
+        {reports::kSourceSupportResults, "PreviewCS", "Child Support Report For:  "},
+        {reports::kSourceMaintenance, "PreviewMaint", "Spousal Maintenance Report For:  "},
+    };
+    Printing p;
+    for (const ReportMenu& menu : menus) {
+        QMainWindow& screen = *p.Screen(menu.source);
+        Trigger(screen, menu.item);
+        PreviewWindow* preview = ShownPreview();
+        ASSERT_NE(preview, nullptr) << menu.item;
+        EXPECT_EQ(preview->windowTitle(), "Print And Preview Document");
+        EXPECT_EQ(preview->document().source(), menu.source);
+        EXPECT_FALSE(screen.isEnabled());
+        const auto& first = std::get<reports::TextRun>(preview->document().pages()[0].items[0]);
+        EXPECT_EQ(first.text.rfind(menu.firstLine, 0), 0u) << first.text;
+        for (const char* entry : {"ExitPreview", "PrintDocument", "SavePdf", "FindText"}) {
+            EXPECT_NE(FindMenuItem(*preview->menuBar(), entry), nullptr) << entry;
+        }
+        testing::SaveScreenshot(*preview, QString("preview_") + menu.source);
+        Trigger(*preview, "ExitPreview");
+        EXPECT_EQ(ShownPreview(), nullptr);
+        EXPECT_TRUE(screen.isEnabled());
+        EXPECT_TRUE(screen.isVisible());
+    }
+}
+
+TEST(PrintPreview, ASecondDocumentReplacesTheFirstAndFreesItsScreen) {
+    Printing p;
+    QMainWindow& support = *p.Screen(reports::kSourceSupportResults);
+    Trigger(support, "PreviewCS");
+    Trigger(*p.Screen(reports::kSourceMaintenance), "PreviewMaint");
+    ASSERT_NE(ShownPreview(), nullptr);
+    EXPECT_EQ(ShownPreview()->document().source(), reports::kSourceMaintenance);
+    EXPECT_TRUE(support.isEnabled());
+}
+
+TEST(PrintPreview, FindMovesThroughEveryMatchAcrossPages) {
+    Printing p;
+    Trigger(*p.Screen(reports::kSourceSupportResults), "PreviewCS");
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_GT(preview->document().pages().size(), 1u);
+    EXPECT_TRUE(preview->FindNext("children"));
+    const auto& matches = preview->matches();
+    ASSERT_GT(matches.size(), 2u);
+    EXPECT_EQ(matches.front().page, 0);
+    EXPECT_EQ(matches.back().page, int(preview->document().pages().size()) - 1);
+    for (size_t i = 1; i < matches.size(); ++i) {
+        EXPECT_TRUE(preview->FindNext("children"));
+    }
+    EXPECT_EQ(preview->currentPage(), matches.back().page);
+    EXPECT_FALSE(preview->FindNext("no such words"));
+}
+
+TEST(PrintPreview, SaveAsPdfWritesTheFileAndCancelChangesNothing) {
+    Printing p;
+    Trigger(*p.Screen(reports::kSourceMaintenance), "PreviewMaint");
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    QTemporaryDir folder;
+    const size_t pages = preview->document().pages().size();
+
+    preview->askSavePath = [] { return QString(); };
+    Trigger(*preview, "SavePdf");
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->document().pages().size(), pages);
+
+    preview->askSavePath = [&] { return folder.filePath("Lindqvist"); };
+    Trigger(*preview, "SavePdf");
+    QFile pdf(folder.filePath("Lindqvist.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_TRUE(preview->isVisible());
+}
+
+TEST(PrintPreview, ScreenImageIsPreviewedAndExitReturnsToTheExpressEntryScreen) {
+    Printing p;
+    p.app.express()->activateWindow();
+    Trigger(*p.app.express(), "PrintScreenImage");
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    const auto& items = preview->document().pages()[0].items;
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_FALSE(std::get<reports::Picture>(items[0]).png.empty());
+    EXPECT_FALSE(p.app.express()->isEnabled());
+    Trigger(*preview, "ExitPreview");
+    EXPECT_TRUE(p.app.express()->isEnabled());
+}
+
+TEST(PrintPreview, PrintEntriesOfTheResultsScreensAreOn) {
+    Printing p;
+    for (const char* source : {reports::kSourceSupportResults, reports::kSourceMaintenance}) {
+        for (const char* item : {"PrintScreenImage", "PrinterSetup"}) {
+            EXPECT_TRUE(FindMenuItem(*p.Screen(source)->menuBar(), item)->isEnabled()) << item;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tovaris::gui
