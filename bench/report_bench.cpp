@@ -1,0 +1,52 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "case/case_file.h"
+#include "common/scripted_interaction.h"
+#include "page_painter.h"
+#include "qt_text_metrics.h"
+#include "reports/child_support_report.h"
+#include "support/child_support_command.h"
+
+namespace {
+
+// Qt draws the pages; the offscreen platform needs no display.
+void StartQt() {
+    static int argc = 1;
+    static char name[] = "tovaris_bench";
+    static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QGuiApplication application(argc, argv);
+    tovaris::render::LoadReportFont();
+}
+
+// The largest example case, calculated as the child support button does.
+tovaris::CaseRecord CalculatedCase() {
+    tovaris::CaseRecord record;
+    tovaris::OpenCaseFile(record, TOVARIS_SOURCE_DIR "/examples/SharedOvernights.QCF");
+    tovaris::ScriptedInteraction interaction;
+    tovaris::RunChildSupportCommand(record, interaction);
+    return record;
+}
+
+// The results screen's report composed and written as PDF bytes in memory.
+void BM_ChildSupportReportPdf(benchmark::State& state) {
+    StartQt();
+    const tovaris::CaseRecord record = CalculatedCase();
+    const tovaris::render::QtTextMetrics metrics;
+    const tovaris::reports::ReportContext context{{"Pat Preparer", "Main Street", true, true, true},
+                                                  "12/06/2026"};
+    size_t pages = 0;
+    for (auto _ : state) {
+        tovaris::reports::Document document(metrics);
+        tovaris::reports::ComposeChildSupportReport(document, record, context);
+        benchmark::DoNotOptimize(tovaris::render::PdfBytes(document));
+        pages = document.pages().size();
+    }
+    state.counters["pages"] = double(pages);
+}
+BENCHMARK(BM_ChildSupportReportPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
