@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "app/application.h"
 #include "app/menu_items.h"
+#include "calculators/bonus_window.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
@@ -157,6 +160,41 @@ TEST(PrintPreview, ScreenImageIsPreviewedAndExitReturnsToTheExpressEntryScreen) 
     EXPECT_FALSE(p.app.express()->isEnabled());
     Trigger(*preview, "ExitPreview");
     EXPECT_TRUE(p.app.express()->isEnabled());
+}
+
+// Clicks a print button and checks the preview it opens, its first line and the way back.
+void ExpectPrintout(QWidget& window, const char* button, const std::string& firstLine) {
+    auto* print = window.findChild<QPushButton*>(button);
+    ASSERT_NE(print, nullptr) << button;
+    ASSERT_TRUE(print->isEnabled()) << button;
+    print->click();
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr) << button;
+    EXPECT_FALSE(window.isEnabled());
+    EXPECT_TRUE(preview->FindNext(QString::fromStdString(firstLine)));
+    testing::SaveScreenshot(*preview, QString("preview_") + button);
+    Trigger(*preview, "ExitPreview");
+    EXPECT_TRUE(window.isEnabled());
+}
+
+TEST(PrintPreview, BonusCalculatorPrintsItsSummaryAfterARun) {
+    Printing p;
+    MaintenanceWindow& screen = *p.app.express()->maintenanceResults();
+    screen.menuItem("RunBonus")->trigger();
+    auto* bonus = screen.findChild<BonusWindow*>();
+    ASSERT_NE(bonus, nullptr);
+    EXPECT_FALSE(bonus->findChild<QPushButton*>("PrintBonus")->isEnabled());
+    bonus->findChild<QLineEdit*>("BonusAmount")->setText("20000");
+    bonus->findChild<QPushButton*>("RunBonus")->click();
+    ExpectPrintout(*bonus, "PrintBonus", "ALIMONY BONUS CALCULATOR");
+}
+
+TEST(PrintPreview, ParentingTimeScreenPrintsItsTable) {
+    Printing p;
+    p.app.express()->findChild<QAbstractButton*>("SharedCalc")->click();
+    QWidget* window = p.app.express()->findChild<QWidget*>("ParentingTime");
+    ASSERT_TRUE(window->isVisible());
+    ExpectPrintout(*window, "PrintParentingTime", "Average Parenting Time");
 }
 
 TEST(PrintPreview, PrintEntriesOfTheResultsScreensAreOn) {

@@ -42,6 +42,15 @@ std::vector<std::string> ParentingRowLabels(int children) {
     return kRowLabels[std::min<int>(children, kRowLabels.size()) - 1];
 }
 
+std::string FamilySizeCaption(int k, int minors) {
+    if (k == 1) {
+        return "1 Child";
+    }
+    return k == kParentingRowsShown && minors > kParentingRowsShown
+               ? "5 or More Children"
+               : std::to_string(k) + " Children";
+}
+
 void RestoreParentingRows(CaseRecord& record) {
     for (int row = 0; row < kParentingRows; ++row) {
         RestoreTimeShareRow(record.fields, row);

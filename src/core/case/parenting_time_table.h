@@ -24,6 +24,10 @@ std::vector<float> ClaimNightsOldestFirst(const CaseFields& fields, int children
 // "Youngest Child".
 std::vector<std::string> ParentingRowLabels(int children);
 
+// The caption of the average nights of a family of k children: "1 Child", "2 Children", and
+// "5 or More Children" for the last row when the case has more minors than rows.
+std::string FamilySizeCaption(int k, int minors);
+
 // After a case is read: each row's Other Party's nights and both shares follow its Claimant's
 // nights again.
 void RestoreParentingRows(CaseRecord& record);

@@ -105,6 +105,36 @@ void WriteColumns(Document& document, const std::string& leftHeading,
     }
 }
 
+// The heading row is measured in bold, as it is written.
+void WriteTable(Document& document, const std::vector<std::vector<std::string>>& rows) {
+    const ReportFont body = document.font();
+    std::vector<double> starts{0};
+    for (size_t column = 0;; ++column) {
+        double widest = 0;
+        bool any = false;
+        for (size_t r = 0; r < rows.size(); ++r) {
+            if (column < rows[r].size()) {
+                any = true;
+                document.SetFont(body.name, body.size, r == 0);
+                widest = std::max(widest, document.TextWidth(rows[r][column]));
+            }
+        }
+        if (!any) {
+            break;
+        }
+        starts.push_back(starts.back() + widest + 2 * kValueGap);
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        document.SetFont(body.name, body.size, r == 0);
+        for (size_t column = 0; column < rows[r].size(); ++column) {
+            document.SetX(starts[column]);
+            document.WriteText(rows[r][column]);
+        }
+        document.WriteLine("");
+    }
+    document.SetFont(body.name, body.size, body.bold, body.italic, body.underline);
+}
+
 DisplayRows Relabelled(DisplayRows rows, std::span<const Relabel> table) {
     DisplayRows kept;
     for (DisplayRow& row : rows) {

@@ -23,6 +23,10 @@ void WriteColumns(Document& document, const std::string& leftHeading,
                   const std::string& rightHeading, const DisplayRows& left,
                   const DisplayRows& right);
 
+// A table: each column starts after the widest text of the column before it; the first row is
+// the headings, in bold.
+void WriteTable(Document& document, const std::vector<std::vector<std::string>>& rows);
+
 // A report's own wording for a row the screens label differently; an empty `report` drops the
 // row.
 struct Relabel {

@@ -6,11 +6,14 @@
 #include <QPushButton>
 
 #include "app/rows_view.h"
+#include "common/entry_text.h"
+#include "printing/print_service.h"
+#include "reports/calculator_printouts.h"
 
 namespace tovaris::gui {
 
 BonusWindow::BonusWindow(const QString& title, Run run, QWidget* parent)
-    : QWidget(parent, Qt::Window), run_(std::move(run)) {
+    : QWidget(parent, Qt::Window), run_(std::move(run)), title_(title) {
     setObjectName("BonusCalculator");
     setWindowTitle("Bonus Calculator");
     auto* grid = new QGridLayout(this);
@@ -28,10 +31,11 @@ BonusWindow::BonusWindow(const QString& title, Run run, QWidget* parent)
     connect(calculate, &QPushButton::clicked, this, &BonusWindow::Calculate);
     connect(bonus_, &QLineEdit::returnPressed, this, &BonusWindow::Calculate);
     grid->addWidget(calculate, 1, 2);
-    auto* print = new QPushButton("Print", this);
-    print->setObjectName("PrintBonus");
-    print->setEnabled(false);  // printing comes with the print engine
-    grid->addWidget(print, 1, 3);
+    print_ = new QPushButton("Print", this);
+    print_->setObjectName("PrintBonus");
+    print_->setEnabled(false);  // there is nothing to print before a calculation
+    connect(print_, &QPushButton::clicked, this, &BonusWindow::Print);
+    grid->addWidget(print_, 1, 3);
     results_ = new RowsView(this);
     results_->setObjectName("BonusResults");
     grid->addWidget(results_, 2, 0, 1, 4, Qt::AlignTop);
@@ -54,6 +58,22 @@ void BonusWindow::Calculate() {
         return;
     }
     results_->SetRows(*lines);
+    lines_ = *lines;
+    printedBonus_ = bonus_->text().toStdString();
+    print_->setEnabled(PrintService::instance() != nullptr);
+}
+
+// The one-page summary of the calculation shown.
+void BonusWindow::Print() {
+    const bool alimony = title_.startsWith("Alimony");
+    reports::BonusSummaryInput input{
+        alimony ? reports::kSourceMaintenance : reports::kSourceSupportResults,
+        title_.toUpper().toStdString(), ReadAmount(printedBonus_).value_or(0), lines_};
+    PrintService::instance()->Preview(
+        *this, [input](reports::Document& document, const CaseRecord& record,
+                       const reports::ReportContext& context) {
+            reports::ComposeBonusSummary(document, record, input, context);
+        });
 }
 
 }  // namespace tovaris::gui

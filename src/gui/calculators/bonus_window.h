@@ -8,6 +8,7 @@
 #include "common/display_row.h"
 
 class QLineEdit;
+class QPushButton;
 
 namespace tovaris::gui {
 
@@ -29,9 +30,14 @@ class BonusWindow : public QWidget {
 
   private:
     void Calculate();
+    void Print();
 
     Run run_;
+    QString title_;
     QLineEdit* bonus_;
+    QPushButton* print_;
+    std::string printedBonus_;  // the bonus of the lines shown
+    DisplayRows lines_;
     RowsView* results_;
 };
 

@@ -13,12 +13,9 @@ namespace tovaris::gui {
 
 namespace {
 
-using ReportComposer = void (*)(reports::Document&, const CaseRecord&,
-                                const reports::ReportContext&);
-
 struct ReportItem {
     const char* item;
-    ReportComposer compose;
+    void (*compose)(reports::Document&, const CaseRecord&, const reports::ReportContext&);
 };
 
 constexpr ReportItem kReportItems[] = {
@@ -45,12 +42,8 @@ void ConnectPrintMenu(QMenuBar& bar, AppContext& context, QWidget& screen) {
     Connect(bar, "PrintScreenImage", screen, [&] { printing.PrintScreenImage(screen); });
     Connect(bar, "PrinterSetup", screen, [&] { printing.PrinterSetup(screen); });
     for (const ReportItem& report : kReportItems) {
-        Connect(bar, report.item, screen, [&context, &printing, &screen, report] {
-            printing.Preview(screen, [&context, report](reports::Document& document,
-                                                        const reports::ReportContext& header) {
-                report.compose(document, context.record, header);
-            });
-        });
+        Connect(bar, report.item, screen,
+                [&printing, &screen, report] { printing.Preview(screen, report.compose); });
     }
 }
 

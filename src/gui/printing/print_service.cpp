@@ -40,11 +40,13 @@ void ComposeScreenImage(reports::Document& document, const QPixmap& picture) {
 
 PrintService::PrintService(AppContext& context)
     : context_(context), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    instance_ = this;
     render::LoadReportFont();
     printer_->setPageSize(QPageSize(QPageSize::Letter));
 }
 
 PrintService::~PrintService() {
+    instance_ = nullptr;
     delete preview_.data();
 }
 
@@ -58,7 +60,7 @@ void PrintService::Preview(QWidget& source, const Composer& compose) {
         preview_->close();
     }
     auto document = std::make_unique<reports::Document>(metrics_);
-    compose(*document, ReportContextNow());
+    compose(*document, context_.record, ReportContextNow());
     const std::optional<std::string> folder = CaseFileFolder(context_.preferences);
     preview_ = new PreviewWindow(std::move(document), *printer_,
                                  QString::fromStdString(folder.value_or("")));
@@ -85,9 +87,9 @@ void PrintService::ReturnTo(QWidget* source) {
 void PrintService::PrintScreenImage(QWidget& screen) {
     QWidget* window = QApplication::activeWindow() ? QApplication::activeWindow() : screen.window();
     const QPixmap picture = window->grab();
-    Preview(screen, [&picture](reports::Document& document, const reports::ReportContext&) {
-        ComposeScreenImage(document, picture);
-    });
+    Preview(screen,
+            [&picture](reports::Document& document, const CaseRecord&,
+                       const reports::ReportContext&) { ComposeScreenImage(document, picture); });
 }
 
 void PrintService::PrinterSetup(QWidget& parent) {

@@ -27,7 +27,11 @@ class PrintService : public QObject {
     explicit PrintService(AppContext& context);
     ~PrintService() override;
 
-    using Composer = std::function<void(reports::Document&, const reports::ReportContext&)>;
+    using Composer =
+        std::function<void(reports::Document&, const CaseRecord&, const reports::ReportContext&)>;
+
+    // The program's print service, for the windows that are not screens of their own.
+    static PrintService* instance() { return instance_; }
 
     // Composes a document and previews it; `source` stays disabled until "Exit Preview".
     void Preview(QWidget& source, const Composer& compose);
@@ -50,6 +54,7 @@ class PrintService : public QObject {
     render::QtTextMetrics metrics_;
     std::unique_ptr<QPrinter> printer_;
     QPointer<PreviewWindow> preview_;
+    static inline PrintService* instance_ = nullptr;
 };
 
 }  // namespace tovaris::gui

@@ -16,6 +16,8 @@
 #include "case/time_share.h"
 #include "common/entry_text.h"
 #include "common/format.h"
+#include "printing/print_service.h"
+#include "reports/calculator_printouts.h"
 #include "support/parenting_time.h"
 
 namespace tovaris::gui {
@@ -34,15 +36,6 @@ constexpr Column kColumns[] = {
     {"PercentOfTimeValue", "Claimant's % of Time", TimeShareField::ClaimShare},
     {"PayerPerCent", "Other Party's % of Time", TimeShareField::PayerShare},
 };
-
-QString FamilySizeCaption(int k, int children) {
-    if (k == 1) {
-        return "1 Child";
-    }
-    return k == kParentingRowsShown && children > kParentingRowsShown
-               ? "5 or More Children"
-               : QString("%1 Children").arg(k);
-}
 
 }  // namespace
 
@@ -87,12 +80,29 @@ ParentingTimeWindow::ParentingTimeWindow(AppContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(byChild);
     layout->addWidget(average);
+    layout->addWidget(PrintButton(), 0, Qt::AlignRight);
     layout->addWidget(back, 0, Qt::AlignRight);
 
     binder_ = new FieldBinder(context_.record.fields, *this);
     binder_->BindAll();
     connect(binder_, &FieldBinder::edited, this, &ParentingTimeWindow::OnEdited);
     resize(720, 520);
+}
+
+// "Print": the parenting-time printout of the rows shown.
+QPushButton* ParentingTimeWindow::PrintButton() {
+    auto* print = new QPushButton("Print", this);
+    print->setObjectName("PrintParentingTime");
+    print->setEnabled(context_.printing != nullptr);
+    connect(print, &QPushButton::clicked, this, [this] {
+        const int children = ChildrenShown();
+        context_.printing->Preview(
+            *this, [children](reports::Document& document, const CaseRecord& record,
+                              const reports::ReportContext& header) {
+                reports::ComposeParentingTimePrintout(document, record, children, header);
+            });
+    });
+    return print;
 }
 
 int ParentingTimeWindow::ChildrenShown() const {
@@ -132,7 +142,7 @@ void ParentingTimeWindow::ShowAverages(int children) {
     auto averages = support::AvgNightsByFamilySize(nights);
     QStringList sizes;
     for (int k = 1; k <= kParentingRowsShown; ++k) {
-        sizes << FamilySizeCaption(k, children);
+        sizes << QString::fromStdString(FamilySizeCaption(k, children));
         const support::AverageNights& a = averages[k - 1];
         averages_->setItem(
             k - 1, 0, new QTableWidgetItem(QString::fromStdString(FormatSingle(a.claim, "###.0"))));

@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace tovaris::gui {
@@ -28,6 +29,7 @@ class ParentingTimeWindow : public QWidget {
   private:
     void OnEdited(const QString& field);
     int ChildrenShown() const;
+    QPushButton* PrintButton();
     void ShowAverages(int children);
 
     AppContext& context_;
