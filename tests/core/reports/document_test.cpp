@@ -26,6 +26,7 @@ TEST(ReportHeader, WritesOnlyTheLinesWhoseSwitchesAreOn) {
          {"Pat", "Law Office", true, false, true},
          "    Prepared By:  Pat\n    Date:  01/02/2027\n"},
         {" ", {"Pat", "Law Office", false, false, false}, ""},
+        {"Smith", {"Pat", "Law Office", false, false, false}, "Report For:  Smith\n"},
         {"  Two Blanks",
          {"", "", false, true, false},
          "Report For:    Two Blanks\n    Office:  \n"},
