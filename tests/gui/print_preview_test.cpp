@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -18,6 +20,7 @@
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
 #include "maintenance/maintenance_window.h"
+#include "page_painter.h"
 #include "printing/preview_window.h"
 #include "support/support_results_window.h"
 
@@ -195,6 +198,32 @@ TEST(PrintPreview, ParentingTimeScreenPrintsItsTable) {
     QWidget* window = p.app.express()->findChild<QWidget*>("ParentingTime");
     ASSERT_TRUE(window->isVisible());
     ExpectPrintout(*window, "PrintParentingTime", "Average Parenting Time");
+}
+
+// "Print This Document" draws the pages on the printer the way the PDF file has them; a PDF
+// printer stands in for the system's.
+TEST(PrintPreview, PrinterPagesCarryTheReportsText) {
+    Printing p;
+    Trigger(*p.Screen(reports::kSourceSupportResults), "PreviewCS");
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("printed.pdf"));
+    render::PaintDocument(printer, preview->document());
+    if (const QByteArray shots = qgetenv("TOVARIS_SCREENSHOT_DIR"); !shots.isEmpty()) {
+        QFile::copy(folder.filePath("printed.pdf"), QString::fromLocal8Bit(shots) + "/printed.pdf");
+    }
+    QProcess text;
+    text.start("pdftotext", {"-layout", folder.filePath("printed.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished());
+    const QString printed = text.readAllStandardOutput();
+    for (const char* line :
+         {"Child Support Report For: Marriage of Lindqvist", "Prepared By: Pat Preparer",
+          "Presumptive Transfer And Limitation", "Tiered Child Support"}) {
+        EXPECT_TRUE(printed.contains(line)) << line << "\n" << printed.toStdString();
+    }
 }
 
 TEST(PrintPreview, PrintEntriesOfTheResultsScreensAreOn) {

@@ -1,5 +1,6 @@
 #include "reports/child_support_report.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -35,6 +36,8 @@ constexpr std::array<Relabel, 2> kObligationRelabels{{
     {" Other's Basic Ob. (Times 1.5)  ", " Other's Basic Ob.(Times 1.5)  "},
 }};
 
+constexpr std::ptrdiff_t kClaimedRows = 3;  // the heading and a line per party
+
 constexpr const char* kTierNotes[] = {
     "Negative Numbers In Support Amounts Indicate Transfers From Claimant To Other Parent.",
     "The Support Numbers For Fewer Minor Children Than Entered Are Based Upon The Shown Income "
@@ -49,6 +52,22 @@ DisplayRows IncomeColumn(const CaseRecord& record, bool claimant) {
                     : Relabelled(std::move(rows), kOtherMaintenance);
     if (record.globals.CustodyType == "NoMinors") {
         rows = Relabelled(std::move(rows), kNoMinorsRelabels);
+    }
+    return rows;
+}
+
+// The report lists the children claimed under 17 after the custody details, just before the
+// file statuses.
+DisplayRows CaseFacts(const CaseRecord& record) {
+    DisplayRows rows = Relabelled(CaseFactRows(record), kFactRelabels);
+    const auto claimed = std::find_if(rows.begin(), rows.end(), [](const DisplayRow& row) {
+        return row.label == " Children Claimed Under Age 17";
+    });
+    const auto statuses = std::find_if(rows.begin(), rows.end(), [](const DisplayRow& row) {
+        return row.label == " Claimant's File Status: ";
+    });
+    if (claimed != rows.end() && statuses - claimed >= kClaimedRows) {
+        std::rotate(claimed, claimed + kClaimedRows, statuses);
     }
     return rows;
 }
@@ -94,34 +113,40 @@ std::vector<std::string> ReportTableNotes(const CaseRecord& record) {
 
 void WriteTransfer(Document& document, const CaseRecord& record) {
     const SupportResults& r = record.results.support;
-    WriteHeading(document, "Presumptive Transfer And Limitation Adjustments");
-    const std::string deviation = DeviationPhrase(record);
-    if (!deviation.empty()) {
-        document.WriteLine(deviation);
+    std::vector<std::string> lines;
+    if (const std::string deviation = DeviationPhrase(record); !deviation.empty()) {
+        lines.push_back(deviation);
     }
     const float transfer = r.ChildSupportTransfer;
-    document.WriteLine("Child Support Is " + FormatSingle(std::abs(transfer), "$###,##0") + "  " +
-                       Payer(transfer));
-    WriteLines(document, MethodLines(record));
-    WriteLines(document, ReportTableNotes(record));
+    lines.push_back("Child Support Is " + FormatSingle(std::abs(transfer), "$###,##0") + "  " +
+                    Payer(transfer));
+    for (const auto& part : {MethodLines(record), ReportTableNotes(record)}) {
+        lines.insert(lines.end(), part.begin(), part.end());
+    }
     for (const std::string* limit : {&r.ClaimLimitText, &r.PayerLimitText}) {
         if (!limit->empty()) {
-            document.WriteLine(*limit);
+            lines.push_back(*limit);
         }
     }
+    // The heading and each line, a long one wrapping once.
+    KeepTogether(document, 1 + 2 * lines.size());
+    WriteHeading(document, "Presumptive Transfer And Limitation Adjustments");
+    WriteLines(document, lines);
     document.WriteLine("");
 }
 
 void WriteTiers(Document& document, const CaseRecord& record) {
     const std::string& custody = record.globals.CustodyType;
+    std::vector<std::string> tiers = TierLines(record);
+    tiers.pop_back();  // the screen's own closing note; the report has its notes below
+    // The heading, the column line, the tiers, a blank line and the notes of up to two lines.
+    KeepTogether(document, 3 + tiers.size() + 2 * std::size(kTierNotes));
     WriteHeading(document, "Tiered Child Support ");
     if (custody == "Shared") {
         document.WriteLine("Claimant's Av. Nights   Other's Av. Nights");
     } else if (custody == "Split") {
         document.WriteLine("Claimant's Children      Other's Children");
     }
-    std::vector<std::string> tiers = TierLines(record);
-    tiers.pop_back();  // the screen's own closing note; the report has its notes below
     WriteLines(document, tiers);
     document.WriteLine("");
     for (const char* note : kTierNotes) {
@@ -139,7 +164,7 @@ void PrintChildSupportReport(Document& document, const CaseRecord& record,
     WriteColumns(document, headings.claim, headings.other, IncomeColumn(record, true),
                  IncomeColumn(record, false));
     document.WriteLine("");
-    WritePairs(document, Relabelled(CaseFactRows(record), kFactRelabels));
+    WritePairs(document, CaseFacts(record));
     document.WriteLine("");
     if (record.globals.CustodyType == "NoMinors") {
         return;

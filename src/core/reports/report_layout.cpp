@@ -58,6 +58,12 @@ constexpr std::array<HeadingRow, 5> kPartyHeadings{{
 
 }  // namespace
 
+void KeepTogether(Document& document, size_t lines) {
+    if (document.GetY() + double(lines) * document.TextHeight("") > document.BodyHeight()) {
+        document.NewPage();
+    }
+}
+
 void WriteHeading(Document& document, const std::string& heading) {
     const ReportFont body = document.font();
     document.SetFont(body.name, body.size, true);

@@ -9,6 +9,10 @@
 
 namespace tovaris::reports {
 
+// Starts a new page unless `lines` more lines of the current font fit on this one, so that a
+// short section is not split between pages.
+void KeepTogether(Document& document, size_t lines);
+
 // A section heading in bold, followed by the section in the body font.
 void WriteHeading(Document& document, const std::string& heading);
 
