@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/application.h"
 #include "app/menu_items.h"
@@ -109,6 +110,23 @@ TEST(PrintPreview, ASecondDocumentReplacesTheFirstAndFreesItsScreen) {
     ASSERT_NE(ShownPreview(), nullptr);
     EXPECT_EQ(ShownPreview()->document().source(), reports::kSourceMaintenance);
     EXPECT_TRUE(support.isEnabled());
+}
+
+TEST(PrintPreview, PageKeysMoveByWholePagesAtTheLargerZooms) {
+    Printing p;
+    Trigger(*p.Screen(reports::kSourceSupportResults), "PreviewCS");
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_EQ(preview->document().pages().size(), 2u);
+    for (double zoom : {1.0, 1.5, 2.0}) {
+        preview->SetZoom(zoom);
+        QTest::keyClick(preview, Qt::Key_PageDown);
+        EXPECT_EQ(preview->currentPage(), 1) << zoom;
+        QTest::keyClick(preview, Qt::Key_PageDown);
+        EXPECT_EQ(preview->currentPage(), 1) << zoom;
+        QTest::keyClick(preview, Qt::Key_PageUp);
+        EXPECT_EQ(preview->currentPage(), 0) << zoom;
+    }
 }
 
 TEST(PrintPreview, FindMovesThroughEveryMatchAcrossPages) {

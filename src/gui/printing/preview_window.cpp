@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,6 +15,7 @@
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -88,6 +88,11 @@ PreviewWindow::PreviewWindow(std::unique_ptr<reports::Document> document, QPrint
     setCentralWidget(scroll_);
     BuildMenus();
     BuildToolBar();
+    // Page keys move by whole pages wherever the focus is in the window.
+    connect(new QShortcut(QKeySequence::MoveToNextPage, this), &QShortcut::activated, this,
+            [this] { ShowPage(currentPage() + 1); });
+    connect(new QShortcut(QKeySequence::MoveToPreviousPage, this), &QShortcut::activated, this,
+            [this] { ShowPage(currentPage() - 1); });
     SetZoom(kDefaultZoom);
     resize(980, 760);
 }
@@ -204,16 +209,6 @@ void PreviewWindow::Print() {
     QPrintDialog dialog(&printer_, this);
     if (dialog.exec() == QDialog::Accepted) {
         render::PaintDocument(printer_, *document_);
-    }
-}
-
-void PreviewWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_PageDown) {
-        ShowPage(currentPage() + 1);
-    } else if (event->key() == Qt::Key_PageUp) {
-        ShowPage(currentPage() - 1);
-    } else {
-        QMainWindow::keyPressEvent(event);
     }
 }
 

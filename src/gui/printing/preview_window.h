@@ -53,7 +53,6 @@ class PreviewWindow : public QMainWindow {
     void exitPreview();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
