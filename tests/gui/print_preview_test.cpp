@@ -42,6 +42,8 @@ struct Printing {
         app.express()->findChild<QAbstractButton*>("ChildSupportButton")->click();
         app.express()->findChild<QAbstractButton*>("AlimonyButton")->click();
     }
+    // The screen's report entry chosen: the preview it opened.
+    PreviewWindow* Preview(const char* source) const;
     QMainWindow* Screen(const char* source) const {
         return source == std::string(reports::kSourceMaintenance)
                    ? static_cast<QMainWindow*>(app.express()->maintenanceResults())
@@ -67,6 +69,12 @@ void Trigger(QMainWindow& window, const char* item) {
     ASSERT_TRUE(action->isEnabled()) << item;
     action->trigger();
     QApplication::processEvents();
+}
+
+PreviewWindow* Printing::Preview(const char* source) const {
+    const bool maintenance = source == std::string(reports::kSourceMaintenance);
+    Trigger(*Screen(source), maintenance ? "PreviewMaint" : "PreviewCS");
+    return ShownPreview();
 }
 
 struct ReportMenu {
@@ -114,8 +122,7 @@ TEST(PrintPreview, ASecondDocumentReplacesTheFirstAndFreesItsScreen) {
 
 TEST(PrintPreview, PageKeysMoveByWholePagesAtTheLargerZooms) {
     Printing p;
-    Trigger(*p.Screen(reports::kSourceSupportResults), "PreviewCS");
-    PreviewWindow* preview = ShownPreview();
+    PreviewWindow* preview = p.Preview(reports::kSourceSupportResults);
     ASSERT_NE(preview, nullptr);
     ASSERT_EQ(preview->document().pages().size(), 2u);
     for (double zoom : {1.0, 1.5, 2.0}) {
@@ -131,8 +138,7 @@ TEST(PrintPreview, PageKeysMoveByWholePagesAtTheLargerZooms) {
 
 TEST(PrintPreview, FindMovesThroughEveryMatchAcrossPages) {
     Printing p;
-    Trigger(*p.Screen(reports::kSourceSupportResults), "PreviewCS");
-    PreviewWindow* preview = ShownPreview();
+    PreviewWindow* preview = p.Preview(reports::kSourceSupportResults);
     ASSERT_NE(preview, nullptr);
     ASSERT_GT(preview->document().pages().size(), 1u);
     EXPECT_TRUE(preview->FindNext("children"));
@@ -149,8 +155,7 @@ TEST(PrintPreview, FindMovesThroughEveryMatchAcrossPages) {
 
 TEST(PrintPreview, SaveAsPdfWritesTheFileAndCancelChangesNothing) {
     Printing p;
-    Trigger(*p.Screen(reports::kSourceMaintenance), "PreviewMaint");
-    PreviewWindow* preview = ShownPreview();
+    PreviewWindow* preview = p.Preview(reports::kSourceMaintenance);
     ASSERT_NE(preview, nullptr);
     QTemporaryDir folder;
     const size_t pages = preview->document().pages().size();
@@ -222,8 +227,7 @@ TEST(PrintPreview, ParentingTimeScreenPrintsItsTable) {
 // printer stands in for the system's.
 TEST(PrintPreview, PrinterPagesCarryTheReportsText) {
     Printing p;
-    Trigger(*p.Screen(reports::kSourceSupportResults), "PreviewCS");
-    PreviewWindow* preview = ShownPreview();
+    PreviewWindow* preview = p.Preview(reports::kSourceSupportResults);
     ASSERT_NE(preview, nullptr);
     QTemporaryDir folder;
     QPrinter printer(QPrinter::HighResolution);
