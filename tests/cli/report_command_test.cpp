@@ -96,6 +96,15 @@ TEST(CliReport, BadReportLinesAreRefusedWithOneLine) {
     }
 }
 
+TEST(CliReport, AStoppedCommandWritesNoReport) {
+    const Outcome run = RunArgs({"report", "childsupport", Example("Custodial"), "--text",
+                                 "--table", "Old", "--old-table-answer", "no"});
+    EXPECT_EQ(run.exit, kExitStopped);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_EQ(run.err.rfind("tovaris-cli: Entry Error: You Are Running", 0), 0u) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+}
+
 TEST(CliReport, WritesAPdfWithTheReportsText) {
     const fs::path pdf = TempFolder() / "support.pdf";
     const Outcome run = RunProgram("report childsupport " + Example("Custodial") + " -o " +

@@ -46,8 +46,18 @@ constexpr const char* kTierNotes[] = {
     "Support Numbers.",
 };
 
+// The report marks child support a party receives with a plus, as the paid side has its minus.
+void MarkReceivedSupport(DisplayRows& rows) {
+    for (DisplayRow& row : rows) {
+        if (row.label == " Child Support/Month" && row.value.rfind('$', 0) == 0) {
+            row.value.insert(0, "+");
+        }
+    }
+}
+
 DisplayRows IncomeColumn(const CaseRecord& record, bool claimant) {
     DisplayRows rows = Relabelled(IncomeRows(record, claimant), kIncomeRelabels);
+    MarkReceivedSupport(rows);
     rows = claimant ? Relabelled(std::move(rows), kClaimMaintenance)
                     : Relabelled(std::move(rows), kOtherMaintenance);
     if (record.globals.CustodyType == "NoMinors") {
