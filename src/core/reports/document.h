@@ -96,7 +96,6 @@ class Document {
     void SetX(double x) { x_ = x; }
     void SetY(double y) { y_ = y; }
     double GetY() const { return y_; }
-    double GetX() const { return x_; }
     void WriteText(const std::string& text);
     void WriteLine(const std::string& text);
     double TextWidth(const std::string& text) const;

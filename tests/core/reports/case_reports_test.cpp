@@ -16,6 +16,8 @@ std::string ChildSupportText(const CaseRecord& record, const reports::ReportCont
     FixedTextMetrics metrics;
     Document document(metrics);
     reports::ComposeChildSupportReport(document, record, context);
+    EXPECT_TRUE(document.closed());
+    EXPECT_EQ(document.source(), reports::kSourceSupportResults);
     return reports::DocumentText(document);
 }
 
@@ -23,6 +25,8 @@ std::string MaintenanceText(const CaseRecord& record, const reports::ReportConte
     FixedTextMetrics metrics;
     Document document(metrics);
     reports::ComposeMaintenanceReport(document, record, context);
+    EXPECT_TRUE(document.closed());
+    EXPECT_EQ(document.source(), reports::kSourceMaintenance);
     return reports::DocumentText(document);
 }
 
