@@ -1,13 +1,32 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QStyleFactory>
 
+namespace {
+
+// The offscreen desktop is a common laptop's 1366 x 768 rather than the plugin's 800 x 600.
+QByteArray OffscreenLaptop() {
+    QString config = QDir::temp().filePath("tovaris_gui_tests_screen.json");
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366,)"
+                   R"( "height": 768, "logicalDpi": 96}]})");
+    }
+    return "offscreen:configfile=" + config.toLocal8Bit();
+}
+
+}  // namespace
+
 // The screens need a QApplication; tests run offscreen and never touch the user's settings.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", OffscreenLaptop());
+    }
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));

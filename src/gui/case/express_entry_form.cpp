@@ -111,6 +111,17 @@ QRadioButton* MakeRadio(QWidget* parent, const Choice& choice) {
     return radio;
 }
 
+// Three columns keep every frame above the fold of a 768-line desktop.
+void AddColumn(QGridLayout& grid, int column, std::initializer_list<QWidget*> frames) {
+    auto* layout = new QVBoxLayout;
+    for (QWidget* frame : frames) {
+        layout->addWidget(frame);
+    }
+    layout->addStretch();
+    grid.addLayout(layout, 0, column);
+    grid.setColumnStretch(column, 1);
+}
+
 QString Element(const char* array, int index) {
     return QString("%1(%2)").arg(array).arg(index);
 }
@@ -120,24 +131,14 @@ QString Element(const char* array, int index) {
 ExpressEntryForm::ExpressEntryForm(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
     setObjectName("ExpressForm");
+    // Three columns keep every frame above the fold of a 768-line desktop; the frames are made
+    // column by column, top to bottom, which is also the Tab order.
     auto* fields = new QWidget(this);
     auto* grid = new QGridLayout(fields);
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildCaseStatus());
-    left->addWidget(BuildCustody());
-    left->addWidget(BuildCaregiver());
-    left->addWidget(BuildPossession());
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(BuildParty(true));
-    right->addWidget(BuildParty(false));
-    right->addWidget(BuildExpenses());
-    right->addWidget(BuildResults());
-    right->addStretch();
-    grid->addLayout(left, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    // A braced list builds its frames in order, and that creation order is the Tab order.
+    AddColumn(*grid, 0, {BuildCaseStatus(), BuildCustody(), BuildCaregiver()});
+    AddColumn(*grid, 1, {BuildPossession(), BuildExpenses(), BuildResults()});
+    AddColumn(*grid, 2, {BuildParty(true), BuildParty(false)});
 
     // The fields scroll on a small screen; the command buttons stay in view below them.
     auto* scroll = new QScrollArea(this);

@@ -27,8 +27,8 @@ class ParentingTimeWindow : public QWidget {
 
   private:
     void OnEdited(const QString& field);
-    int ChildrenShown() const;
-    void ShowAverages(int children);
+    int Minors() const;  // as typed on the Express Entry screen, 0 when not a number
+    void ShowAverages(int minors);
 
     AppContext& context_;
     FieldBinder* binder_;

@@ -73,13 +73,13 @@ SupportResultsWindow::SupportResultsWindow(AppContext& context, CaseOptionAction
 void SupportResultsWindow::BuildMenus() {
     AddResultScreenMenus(*menuBar(), context_, *this, "PreviewCS",
                          "Print/Preview A Child Support Report Or Save As PDF");
-    QMenu* defaults = menuBar()->addMenu("Calculation Defaults");
+    QMenu* defaults = menuBar()->addMenu("Calculation &Defaults");
     BuildExtrapolationItems(*defaults->addMenu("Extrapolation Defaults"));
     connect(AddMenuItem(*defaults->addMenu("Self-Support Reserve Default"), "ChangeSubsistence",
                         "Change Self-Support Reserve"),
             &QAction::triggered, this, &SupportResultsWindow::ChangeSubsistence);
 
-    QMenu* tools = menuBar()->addMenu("Tools");
+    QMenu* tools = menuBar()->addMenu("&Tools");
     AddMenuItem(*tools, "DefinedBenefitCalculator", "Defined Benefit Calculator", false);
     AddMenuItem(*tools, "FinCalc", "Financial Calculator", false);
     AddMenuItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
@@ -226,6 +226,7 @@ void SupportResultsWindow::Redraw() {
     ShowSwitchButton(*applyLimits_, r.LimitsButton, r.LimitsButtonEnabled);
     ShowSwitchButton(*applyDev_, r.DeviationButton, r.DeviationButtonEnabled);
     SupportDisplay display = BuildSupportDisplay(record);
+    applyLimits_->setToolTip(JoinLines(display.limitReasons));
     panel_->Show(display);
     perChild_->setText(JoinLines(display.perChild));
     tierPanel_->setText(JoinLines(TierLines(record)));

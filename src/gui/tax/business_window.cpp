@@ -15,6 +15,7 @@
 #include <array>
 
 #include "app/field_binder.h"
+#include "app/keyboard.h"
 #include "case/income_business.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
@@ -123,6 +124,7 @@ BusinessWindow::BusinessWindow(AppContext& context, IncomeParty party, QWidget* 
     auto* exitButton = new QPushButton("Exit", central);
     exitButton->setObjectName("ExitButton");
     connect(exitButton, &QPushButton::clicked, this, &BusinessWindow::Exit);
+    OnEscape(*this, [this] { Exit(); });
     buttons->addWidget(exitButton);
     layout->addLayout(buttons);
     setCentralWidget(central);
