@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -252,6 +253,28 @@ TEST(ScreenRules, MaintenanceAwardBoxPressesChangeOnEnter) {
     award->setText("-1");
     PressKey(*award, Qt::Key_Return);
     EXPECT_EQ(s.interaction.messages().back().text, "Spousal Maintenance Must Be $0 or Greater");
+}
+
+}  // namespace
+}  // namespace tovaris::gui
+
+namespace tovaris::gui {
+namespace {
+
+TEST(ScreenRules, FlaggedLimitsExplainThemselves) {
+    Entered s;
+    s.OpenExample("Custodial.QCF");
+    s.express().findChild<QPushButton*>("ChildSupportButton")->click();
+    SupportResultsWindow* window = s.express().supportResults();
+    window->findChild<QLineEdit*>("NewOtherNet")->setText("1800");
+    window->findChild<QPushButton*>("ChangeOther")->click();
+    auto* limits = window->findChild<QPushButton*>("ApplyLimits");
+    ASSERT_EQ(limits->text(), "Show Limits");
+    EXPECT_TRUE(limits->toolTip().contains("Self-Support Reserve"));
+    auto* reasons = window->findChild<QLabel*>("LimitReasons");
+    EXPECT_TRUE(reasons->isVisibleTo(window));
+    EXPECT_EQ(reasons->text(), limits->toolTip());
+    testing::SaveScreenshot(*window, "results_limits_flagged");
 }
 
 }  // namespace

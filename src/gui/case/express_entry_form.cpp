@@ -277,12 +277,13 @@ QWidget* ExpressEntryForm::BuildParty(bool claimant) {
     auto* box = new QGroupBox(names.caption, this);
     auto* layout = new QGridLayout(box);
     int index = 0;
-    for (const Choice& option : names.filing) {
-        layout->addWidget(MakeRadio(box, option), index / 2, index % 2);
-        ++index;
+    for (const Choice& option : names.filing) {  // one column: the frame shares the width by three
+        layout->addWidget(MakeRadio(box, option), index++, 0, 1, 2);
     }
     auto* form = MakeForm(nullptr);
-    form->addRow(names.grossLabel, MakeEdit(box, names.grossIncome));
+    QLineEdit* gross = MakeEdit(box, names.grossIncome);
+    gross->setMinimumWidth(gross->fontMetrics().horizontalAdvance("$ 99,999.99") + 12);
+    form->addRow(names.grossLabel, gross);
     form->addRow("Number of Children Under Age 17 at Year End\nQualified for Fed Tax Credit",
                  MakeEdit(box, names.depend17, 50));
     auto* stateTax = new QHBoxLayout;
@@ -293,12 +294,12 @@ QWidget* ExpressEntryForm::BuildParty(bool claimant) {
     stateTax->addWidget(combo);
     stateTax->addStretch();
     form->addRow("State Income Tax, As Rate or Amount/Yr", stateTax);
-    layout->addLayout(form, 2, 0, 1, 2);
+    layout->addLayout(form, index++, 0, 1, 2);
     auto* detail = new QPushButton(names.incomeCaption, box);
     detail->setObjectName(names.incomeButton);
-    layout->addWidget(detail, 3, 0, 1, 2);
-    layout->addWidget(MakeLabel(box, "Note: No Personal Exemptions under 2018 Tax Law"), 4, 0, 1,
-                      2);
+    layout->addWidget(detail, index++, 0, 1, 2);
+    layout->addWidget(MakeLabel(box, "Note: No Personal Exemptions under 2018 Tax Law"), index, 0,
+                      1, 2);
     return box;
 }
 
@@ -322,8 +323,8 @@ QWidget* ExpressEntryForm::BuildExpenses() {
     int line = 1;
     for (const Row& row : rows) {
         grid->addWidget(MakeLabel(box, row.label), line, 0);
-        grid->addWidget(MakeEdit(box, row.claim, 100), line, 1);
-        grid->addWidget(MakeEdit(box, row.other, 100), line, 2);
+        grid->addWidget(MakeEdit(box, row.claim, 80), line, 1);
+        grid->addWidget(MakeEdit(box, row.other, 80), line, 2);
         ++line;
     }
     grid->setColumnStretch(0, 1);
@@ -364,8 +365,8 @@ QWidget* ExpressEntryForm::BuildResults() {
     payee->setObjectName("OptionTaxedToPayee");
     auto* payer = new QRadioButton("Maint Taxable to Payer", box);
     payer->setObjectName("OptionTaxedToPayer");
-    grid->addWidget(payee, 3, 0);
-    grid->addWidget(payer, 3, 1);
+    grid->addWidget(payee, 3, 0, 1, 2);
+    grid->addWidget(payer, 4, 0, 1, 2);
     connect(payee, &QRadioButton::clicked, this,
             [this] { ChooseMaintTaxedToPayee(context_.record, context_.interaction); });
     connect(payer, &QRadioButton::clicked, this,

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -197,10 +198,17 @@ QGroupBox* SupportResultsWindow::BuildResultFrame() {
     tierPanel_->setObjectName("Picture8");
     tierPanel_->setTextFormat(Qt::PlainText);
     tierPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tierPanel_->setWordWrap(true);
     tierPanel_->setAutoFillBackground(true);
     tierPanel_->setBackgroundRole(QPalette::Base);
     tierPanel_->setMargin(8);
-    resultStack_->addWidget(panel_);
+    // On a narrow desktop the panel scrolls rather than widening the screen.
+    auto* scroll = new QScrollArea(resultStack_);
+    scroll->setObjectName("ResultScroll");
+    scroll->setWidget(panel_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    resultStack_->addWidget(scroll);
     resultStack_->addWidget(tierPanel_);
     layout->addWidget(resultStack_);
     return resultFrame_;
@@ -240,7 +248,7 @@ void SupportResultsWindow::ResetForNewCase() {
     for (QLineEdit* box : newNet_) {
         box->clear();
     }
-    resultStack_->setCurrentWidget(panel_);
+    resultStack_->setCurrentIndex(0);
     resultFrame_->setTitle(kStandardCaption);
     resultFrame_->setStyleSheet({});
 }
@@ -296,7 +304,7 @@ void SupportResultsWindow::ChangeSubsistence() {
 
 void SupportResultsWindow::ToggleTiers() {
     bool showTiers = resultStack_->currentWidget() != tierPanel_;
-    resultStack_->setCurrentWidget(showTiers ? static_cast<QWidget*>(tierPanel_) : panel_);
+    resultStack_->setCurrentIndex(showTiers ? 1 : 0);
     if (!showTiers) {
         resultFrame_->setTitle(kCalculationCaption);
         resultFrame_->setStyleSheet({});
