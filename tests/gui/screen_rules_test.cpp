@@ -19,6 +19,7 @@
 #include "app/preparer_dialog.h"
 #include "app/screen_setup.h"
 #include "app/splash_screen.h"
+#include "calculators/bonus_window.h"
 #include "case/express_entry_window.h"
 #include "case/income_window.h"
 #include "common/scripted_interaction.h"
@@ -26,6 +27,8 @@
 #include "income_screen_fixture.h"
 #include "maintenance/maintenance_window.h"
 #include "support/support_results_window.h"
+#include "tax/credit_lines.h"
+#include "tax/credits_dialog.h"
 
 namespace tovaris::gui {
 namespace {
@@ -255,12 +258,6 @@ TEST(ScreenRules, MaintenanceAwardBoxPressesChangeOnEnter) {
     EXPECT_EQ(s.interaction.messages().back().text, "Spousal Maintenance Must Be $0 or Greater");
 }
 
-}  // namespace
-}  // namespace tovaris::gui
-
-namespace tovaris::gui {
-namespace {
-
 TEST(ScreenRules, FlaggedLimitsExplainThemselves) {
     Entered s;
     s.OpenExample("Custodial.QCF");
@@ -275,6 +272,34 @@ TEST(ScreenRules, FlaggedLimitsExplainThemselves) {
     EXPECT_TRUE(reasons->isVisibleTo(window));
     EXPECT_EQ(reasons->text(), limits->toolTip());
     testing::SaveScreenshot(*window, "results_limits_flagged");
+}
+
+TEST(ScreenRules, BonusCalculatorCreditsAndTableTakeEnterAndEscape) {
+    Entered s;
+    s.OpenExample("Custodial.QCF");
+    s.express().findChild<QPushButton*>("AlimonyButton")->click();
+    MaintenanceWindow* maintenance = s.express().maintenanceResults();
+    maintenance->menuItem("RunBonus")->trigger();
+    auto* bonus = maintenance->findChild<BonusWindow*>();
+    testing::Activate(*bonus);
+    auto* amount = bonus->findChild<QLineEdit*>("BonusAmount");
+    amount->setText("abc");
+    PressKey(*amount, Qt::Key_Return);
+    EXPECT_EQ(s.interaction.messages().back().text,
+              "Please ReEnter The Other Party's Average Yearly Bonus");
+    PressKey(*amount, Qt::Key_Escape);
+    EXPECT_FALSE(bonus->isVisible());
+
+    CreditsDialog credits(tax::PartyCreditLines(s.app.record(), IncomeParty::Claimant));
+    credits.show();
+    PressKey(credits, Qt::Key_Return);
+    EXPECT_EQ(credits.result(), QDialog::Accepted);
+
+    s.express().findChild<QPushButton*>("EdSkillsCommand")->click();
+    auto* table = s.express().findChild<QDialog*>("EdSkills");
+    ASSERT_TRUE(table->isVisible());
+    PressKey(*table, Qt::Key_Escape);
+    EXPECT_FALSE(table->isVisible());
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ok_cancel_buttons.h"
 #include "app/screen_setup.h"
 
 namespace tovaris::gui {
@@ -32,11 +32,7 @@ InputBox::InputBox(const QString& title, const QString& prompt, const QString& p
     entry_->setObjectName("InputEntry");
     entry_->selectAll();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);

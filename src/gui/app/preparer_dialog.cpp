@@ -5,9 +5,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ok_cancel_buttons.h"
 #include "case/preferences.h"
 
 namespace tovaris::gui {
@@ -49,11 +49,7 @@ PreparerDialog::PreparerDialog(PreferenceStore& preferences, QWidget* parent)
     auto* note =
         new QLabel("This Name And Office Will Be Saved As The Program Default Until Changed", this);
     note->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
