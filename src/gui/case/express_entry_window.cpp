@@ -71,6 +71,11 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     StartNewCase();
 }
 
+// Closing the child screens moves the focus while this window is half destroyed.
+ExpressEntryWindow::~ExpressEntryWindow() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 void ExpressEntryWindow::StartNewCase() {
     saved_.Mark(context_.record, {});
     ShowCaseState();

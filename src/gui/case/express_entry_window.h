@@ -27,6 +27,7 @@ class ExpressEntryWindow : public QMainWindow {
     Q_OBJECT
   public:
     ExpressEntryWindow(AppContext& context, CaseOptionActions& options, QWidget* parent = nullptr);
+    ~ExpressEntryWindow() override;
 
     // Ticks the menus that mirror preferences and options (after start-up or a command).
     void SyncMenus();
