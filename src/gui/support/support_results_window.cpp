@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/case_option_actions.h"
+#include "app/keyboard.h"
 #include "app/menu_items.h"
 #include "app/named_button.h"
 #include "app/rows_view.h"
@@ -178,7 +179,7 @@ QGroupBox* SupportResultsWindow::BuildPartyFrame(NetParty party) {
     connect(box, &QLineEdit::textEdited, this, [this, party](const QString& text) {
         TypeNetBox(context_.record, party, text.toStdString());
     });
-    connect(box, &QLineEdit::returnPressed, change, &QPushButton::click);
+    OnEnter(*box, *change);
     connect(reset, &QPushButton::clicked, this, [this, party] { ResetNet(party); });
     connect(credits, &QPushButton::clicked, this,
             [this, &names] { ShowPartyCredits(context_.record, names.party, this); });
