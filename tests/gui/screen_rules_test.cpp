@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -10,10 +11,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/application.h"
+#include "app/data_folder_choice.h"
 #include "app/input_box.h"
 #include "app/message_box.h"
 #include "app/preparer_dialog.h"
@@ -300,6 +305,35 @@ TEST(ScreenRules, BonusCalculatorCreditsAndTableTakeEnterAndEscape) {
     ASSERT_TRUE(table->isVisible());
     PressKey(*table, Qt::Key_Escape);
     EXPECT_FALSE(table->isVisible());
+}
+
+TEST(ScreenRules, FolderChoiceShowsItsWholePromptInsideTheDialog) {
+    Entered s;
+    QTemporaryDir data;
+    s.preferences.Write(kDataApp, "DataLoc", data.path().toStdString());
+    QString prompt;
+    QTimer::singleShot(0, [&prompt] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        prompt = modal->findChild<QLabel*>("FolderPrompt")->text();
+        static_cast<QDialog*>(modal)->reject();
+    });
+    s.express().menuItem("UserDefault")->trigger();
+    EXPECT_EQ(prompt,
+              "Click On The Folder To Set Or Change As The Default For Your Data Saves And Then "
+              "Click OK\nOr Click CANCEL To Use Your Current Default Which Is: " +
+                  data.path());
+    EXPECT_EQ(s.interaction.messages().back().text,
+              "This Folder Remains Your Default Location For Data Saves");
+}
+
+TEST(ScreenRules, DialogsOpenInAFolderThatExists) {
+    QTemporaryDir home;
+    QString data = home.filePath("Tovaris/Qcf Data");
+    EXPECT_EQ(UsableFolder(data), data);
+    EXPECT_TRUE(QDir(data).exists());  // created when first used
+    EXPECT_EQ(UsableFolder("/proc/no such folder/Qcf Data"),
+              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 }  // namespace
