@@ -157,10 +157,21 @@ TEST(ScreenRules, ExpressEntryTabOrderFollowsTheScreen) {
     Entered s;
     s.express().findChild<QRadioButton*>("CustodialOption")->click();
     QWidget* first = s.express().findChild<QWidget*>("ClaimantName");
-    EXPECT_EQ(TabChain(*first, 12),
-              QStringList({"ClaimantName", "YrsMarriage", "ClaimAge", "EdSkillScore",
-                           "EdSkillsCommand", "FParentOption", "NoMinorOption", "NumChild",
-                           "MinChild", "Child(0)", "Child(1)", "Child(2)"}));
+    // Column by column, top to bottom, then the command buttons.
+    EXPECT_EQ(TabChain(*first, 39),
+              QStringList({"ClaimantName",       "YrsMarriage",        "ClaimAge",
+                           "EdSkillScore",       "EdSkillsCommand",    "FParentOption",
+                           "NoMinorOption",      "NumChild",           "MinChild",
+                           "Child(0)",           "Child(1)",           "Child(2)",
+                           "Child(3)",           "Child(4)",           "CharOption1",
+                           "ClaimDayCare",       "OtherDayCare",       "ClaimNumCare",
+                           "OtherNumCare",       "ClaimHealthCare",    "OtherHealthCare",
+                           "ClaimSpecial",       "OtherSpecial",       "CurrentMaintTransfer",
+                           "ApplyMaintToCS",     "OptionTaxedToPayee", "ClaimHeadHouse",
+                           "ClaimGrossInc",      "ClaimDepend17",      "ClaimStateTax",
+                           "ClaimStateTaxCombo", "EnterClaimIncome",   "PayerHeadHouse",
+                           "PayGrossInc",        "PayerDepend17",      "PayerStateTax",
+                           "PayerStateTaxCombo", "EnterPayerIncome",   "ChildSupportButton"}));
 }
 
 TEST(ScreenRules, IncomeScreenTabOrderFollowsTheRows) {

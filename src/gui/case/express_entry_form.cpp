@@ -143,6 +143,7 @@ ExpressEntryForm::ExpressEntryForm(AppContext& context, QWidget* parent)
     // The fields scroll on a small screen; the command buttons stay in view below them.
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(fields);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the frame
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QVBoxLayout(this);

@@ -67,6 +67,7 @@ QLabel* CenteredHeading(const QString& text, QWidget* parent) {
 QWidget* Scrolling(QWidget* page) {
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the frame
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(page);

@@ -206,6 +206,7 @@ QGroupBox* SupportResultsWindow::BuildResultFrame() {
     // On a narrow desktop the panel scrolls rather than widening the screen.
     auto* scroll = new QScrollArea(resultStack_);
     scroll->setObjectName("ResultScroll");
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(panel_);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);

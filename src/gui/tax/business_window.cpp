@@ -113,6 +113,7 @@ BusinessWindow::BusinessWindow(AppContext& context, IncomeParty party, QWidget* 
     // Everything fits the designed size; a smaller window scrolls rather than crowds the rows.
     auto* scroll = new QScrollArea(central);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the frame
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     content_ = BuildBusinesses();
