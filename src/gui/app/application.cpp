@@ -87,6 +87,7 @@ void Application::ShowSplashForHalfASecond() {
     connect(splash_.get(), &SplashScreen::checkForUpdate, this, &Application::CheckForUpdate);
     connect(splash_.get(), &SplashScreen::exitWithoutLoading, this,
             &Application::ExitWithoutLoading);
+    CenterOnScreen(*splash_);
     splash_->show();
     QElapsedTimer shown;
     shown.start();

@@ -76,6 +76,11 @@ QRect AvailableArea(const QWidget& screen) {
     return display->availableGeometry();
 }
 
+void CenterOnScreen(QWidget& window) {
+    window.adjustSize();
+    window.move(AvailableArea(window).center() - window.rect().center());
+}
+
 void FitToScreen(QWidget& screen) {
     QSize room = AvailableArea(screen).size();
     // The window frame and title bar take their share of the room too.

@@ -29,6 +29,9 @@ void ShowAsReadOnly(QLineEdit& edit);
 // The part of the desktop a window of the screen can use.
 QRect AvailableArea(const QWidget& screen);
 
+// A window the window manager does not place (the frameless splash) in the middle of the desktop.
+void CenterOnScreen(QWidget& window);
+
 // Shrinks the window to the desktop when its designed size is larger; its layouts wrap or
 // scroll the rest.
 void FitToScreen(QWidget& screen);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/screen_setup.h"
 #include "app/version.h"
 
 namespace tovaris::gui {
@@ -70,7 +71,7 @@ QPushButton* SplashScreen::AddChoice(const QString& name, const QString& caption
 void SplashScreen::ShowChoices() {
     loading_->hide();
     choices_->show();
-    adjustSize();
+    CenterOnScreen(*this);
     activateWindow();
     findChild<QPushButton*>("EnterCaseData")->setFocus(Qt::OtherFocusReason);
 }
