@@ -36,7 +36,7 @@
 namespace tovaris::gui {
 
 namespace {
-const QString kCaption = "Case Data Express Entry";
+constexpr const char* kCaption = "Case Data Express Entry";
 }  // namespace
 
 ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& options,
