@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QToolBar>
 
 #include "app/application.h"
 #include "app/splash_screen.h"
@@ -136,12 +135,12 @@ TEST(Application, FrameWindowBarsAndClearQuestions) {
     s.app.express()->findChild<QPushButton*>("RunWaWs")->click();
     FrameWindow* frame = s.app.frame();
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(frame->findChild<QToolBar*>("WorksheetBar")->isVisible());
-    EXPECT_FALSE(frame->findChild<QToolBar*>("DeclarationBar")->isVisible());
+    EXPECT_TRUE(frame->findChild<QWidget*>("WorksheetBar")->isVisible());
+    EXPECT_FALSE(frame->findChild<QWidget*>("DeclarationBar")->isVisible());
     testing::SaveScreenshot(*frame, "frame_worksheet");
 
     s.app.record().fields.SetText("CaseNumber", "23-3-01234-5");
-    QToolBar* bar = frame->findChild<QToolBar*>("WorksheetBar");
+    QWidget* bar = frame->findChild<QWidget*>("WorksheetBar");
     QAction* clear = bar->findChild<QAction*>("ClearSheet");
     s.interaction.QueueAnswer(kAnswerNo);
     clear->trigger();
@@ -155,14 +154,12 @@ TEST(Application, FrameWindowBarsAndClearQuestions) {
 
     frame->ShowPage(FrameWindow::Page::FinancialDeclaration);
     s.interaction.QueueAnswer(kAnswerNo);
-    frame->findChild<QToolBar*>("DeclarationBar")->findChild<QAction*>("ClearForm")->trigger();
+    frame->findChild<QWidget*>("DeclarationBar")->findChild<QAction*>("ClearForm")->trigger();
     EXPECT_EQ(s.interaction.messages().back().title, "Warning");
     EXPECT_EQ(s.interaction.messages().back().text,
               "Are You Sure That You Want To Delete All Entries In This Financial Declaration?");
 
-    frame->findChild<QToolBar*>("DeclarationBar")
-        ->findChild<QAction*>("ReturnToExpress")
-        ->trigger();
+    frame->findChild<QWidget*>("DeclarationBar")->findChild<QAction*>("ReturnToExpress")->trigger();
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(s.app.express()->isVisible());
 }

@@ -37,6 +37,7 @@ TEST(IncomeWindow, TypingOnEveryPageGoesIntoTheCase) {
     s.Type("ClaimIRADeduct", "$6500");
     s.Type("ClaimOtherCredits", "200");
     s.Type("ClaimDues", "480");
+    s.window->findChild<QCheckBox*>("ClaimSecFamCheck")->click();
     s.Type("ClaimNumOther", "1");
     s.Type("ClaimOtherChildAge(2)", "7");
     const CaseFields& fields = s.record().fields;

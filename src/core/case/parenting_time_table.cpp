@@ -39,7 +39,11 @@ std::vector<std::string> ParentingRowLabels(int children) {
     if (children < 1) {
         return {};
     }
-    return kRowLabels[std::min<int>(children, kRowLabels.size()) - 1];
+    std::vector<std::string> labels = kRowLabels[std::min<int>(children, kRowLabels.size()) - 1];
+    if (children > static_cast<int>(kRowLabels.size())) {
+        labels.front() = "Oldest Child(ren)";  // the first row stands for the children left over
+    }
+    return labels;
 }
 
 std::string FamilySizeCaption(int k, int minors) {

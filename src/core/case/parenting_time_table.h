@@ -21,7 +21,7 @@ float ClaimNightsOfChild(const CaseFields& fields, int row);
 std::vector<float> ClaimNightsOldestFirst(const CaseFields& fields, int children);
 
 // The row captions for a family of `children`: "Only Child", or "Oldest Child" down to
-// "Youngest Child".
+// "Youngest Child"; with more children than rows the first reads "Oldest Child(ren)".
 std::vector<std::string> ParentingRowLabels(int children);
 
 // The caption of the average nights of a family of k children: "1 Child", "2 Children", and

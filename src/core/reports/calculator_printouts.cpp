@@ -95,8 +95,9 @@ void ComposeParentingTimePrintout(Document& document, const CaseRecord& record, 
     WriteHeading(document, "Parenting Time");
     document.WriteLine("");
 
+    const int minors = int(ReadAmount(record.fields.Text("MinChild")).value_or(children));
     const std::vector<float> nights = ClaimNightsOldestFirst(record.fields, children);
-    const std::vector<std::string> labels = ParentingRowLabels(children);
+    const std::vector<std::string> labels = ParentingRowLabels(std::max(minors, children));
     std::vector<std::vector<std::string>> byChild{
         {"(By Child)", "Claimant's Nights", "Other Party's Nights"}};
     for (int i = 0; i < children; ++i) {
@@ -108,7 +109,6 @@ void ComposeParentingTimePrintout(Document& document, const CaseRecord& record, 
 
     WriteHeading(document, "Average Parenting Time");
     const auto averages = support::AvgNightsByFamilySize(nights);
-    const int minors = int(ReadAmount(record.fields.Text("MinChild")).value_or(children));
     std::vector<std::vector<std::string>> byFamily{
         {"(By Family Size)", "Claimant's Av. Nights", "Other Party's Av. Nights"}};
     for (int k = 1; k <= children; ++k) {

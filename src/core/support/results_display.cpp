@@ -42,7 +42,22 @@ SupportDisplay BuildSupportDisplay(const CaseRecord& record) {
     display.method = MethodLines(record);
     display.perChild = PerChildLines(record);
     display.tableNotes = TableNotes(record);
+    display.limitReasons = LimitReasons(record);
     return display;
+}
+
+std::vector<std::string> LimitReasons(const CaseRecord& record) {
+    const SupportResults& r = record.results.support;
+    std::vector<std::string> reasons;
+    if (!r.LimitsButtonEnabled) {
+        return reasons;
+    }
+    for (const std::string* text : {&r.ClaimLimitText, &r.PayerLimitText}) {
+        if (!text->empty()) {
+            reasons.push_back(*text);
+        }
+    }
+    return reasons;
 }
 
 }  // namespace tovaris

@@ -22,9 +22,14 @@ struct SupportDisplay {
     std::vector<std::string> method;
     std::vector<std::string> perChild;
     std::vector<std::string> tableNotes;
+    std::vector<std::string> limitReasons;  // see LimitReasons
 };
 
 SupportDisplay BuildSupportDisplay(const CaseRecord& record);
+
+// Why the limits button is live: the limitation texts the calculation wrote, while a limitation
+// is flagged (shown or not); none otherwise.
+std::vector<std::string> LimitReasons(const CaseRecord& record);
 
 // The two column heads for the case's custody type.
 std::pair<std::string, std::string> ColumnHeads(const CaseRecord& record);

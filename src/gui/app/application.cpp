@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "app/case_option_actions.h"
+#include "app/help_file.h"
 #include "app/screen_setup.h"
 #include "app/splash_screen.h"
 #include "app/version.h"
@@ -87,6 +88,7 @@ void Application::ShowSplashForHalfASecond() {
     connect(splash_.get(), &SplashScreen::checkForUpdate, this, &Application::CheckForUpdate);
     connect(splash_.get(), &SplashScreen::exitWithoutLoading, this,
             &Application::ExitWithoutLoading);
+    CenterOnScreen(*splash_);
     splash_->show();
     QElapsedTimer shown;
     shown.start();
@@ -137,10 +139,8 @@ void Application::CheckFont() {
     QMessageBox notice(QMessageBox::Information, kMissingFontTitle, kMissingFontMessage,
                        QMessageBox::Ok | QMessageBox::Help, splash_.get());
     if (notice.exec() == QMessageBox::Help) {
-        context_.interaction.Box("Help",
-                                 "The help file TOVARISWAHELP.HLP is not installed in the "
-                                 "program's folder.",
-                                 BoxButtons::Ok);
+        // The font topic is in the old help file; the compiled help holds the same topics.
+        OpenHelpFile(context_, {"TOVARISWAHELP.HLP", "TOVARISWAHELP.chm"});
     }
 }
 
@@ -154,6 +154,7 @@ void Application::EnterCaseData() {
     }
     express_->SyncMenus();
     express_->RefreshForm();
+    express_->StartNewCase();
     if (!caseToOpen_.isEmpty()) {
         express_->OpenCase(caseToOpen_);
     }

@@ -1,23 +1,32 @@
 #include "app/data_folder_choice.h"
 
-#include <QFileDialog>
+#include <QDir>
+#include <QStandardPaths>
 
 #include "app/app_context.h"
+#include "app/folder_dialog.h"
 #include "case/preferences.h"
 
 namespace tovaris::gui {
 
-void ChooseDataFolder(AppContext& context, QWidget* parent) {
-    QString prompt = QString::fromStdString(DataFolderPrompt(context.preferences));
+void ChooseDataFolder(AppContext& context, QWidget* parent, const QString& prompt) {
+    QString shown =
+        prompt.isEmpty() ? QString::fromStdString(DataFolderPrompt(context.preferences)) : prompt;
     PrepareDataFolderChoice(context.preferences);
     QString current = QString::fromStdString(context.preferences.Read(kDataApp, "DataLoc"));
-    QString chosen =
-        QFileDialog::getExistingDirectory(parent, prompt, current, QFileDialog::ShowDirsOnly);
+    FolderDialog dialog(shown, UsableFolder(current), parent);
     std::optional<std::string> choice;
-    if (!chosen.isEmpty()) {
-        choice = chosen.toStdString();
+    if (dialog.exec() == QDialog::Accepted && !dialog.folder().isEmpty()) {
+        choice = QDir::toNativeSeparators(dialog.folder()).toStdString();
     }
     FinishDataFolderChoice(context.preferences, choice, context.interaction);
+}
+
+QString UsableFolder(const QString& folder) {
+    if (!folder.isEmpty() && QDir().mkpath(folder)) {
+        return folder;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 }  // namespace tovaris::gui

@@ -1,10 +1,10 @@
 #include "app/gui_interaction.h"
 
 #include <QApplication>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
 
+#include "app/input_box.h"
 #include "app/message_box.h"
 
 namespace tovaris::gui {
@@ -25,13 +25,11 @@ void GuiInteraction::Notice(const std::string& title, const std::string& message
 
 std::optional<std::string> GuiInteraction::Ask(const std::string& title, const std::string& prompt,
                                                const std::string& proposed) {
-    bool ok = false;
-    QString answer = QInputDialog::getText(QApplication::activeWindow(), Q(title), Q(prompt),
-                                           QLineEdit::Normal, Q(proposed), &ok);
-    if (!ok) {
+    InputBox box(Q(title), Q(prompt), Q(proposed), QApplication::activeWindow());
+    if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return answer.toStdString();
+    return box.answer().toStdString();
 }
 
 QWidget* FindControl(const QString& name) {

@@ -41,17 +41,18 @@ QAction* FindMenuItem(const QMenuBar& bar, const QString& name) {
 }
 
 void AddResultScreenMenus(QMenuBar& bar, AppContext& context, QWidget& screen,
-                          const char* reportItem, const QString& reportCaption) {
-    QMenu* file = bar.addMenu("File");
+                          const char* reportItem, const QString& reportCaption,
+                          const QString& folderPrompt) {
+    QMenu* file = bar.addMenu("&File");
     QObject::connect(AddMenuItem(*file, "QuitProgram", "Quit Program"), &QAction::triggered,
                      &screen, [&context] { context.requestQuit(); });
 
-    QMenu* print = bar.addMenu("Print");
+    QMenu* print = bar.addMenu("&Print");
     AddMenuItem(*print, "PrintScreenImage", "Print Screen Image", false);
     AddMenuItem(*print, reportItem, reportCaption, false);
     AddMenuItem(*print, "PrinterSetup", "Printer Setup", false);
 
-    QMenu* preparer = bar.addMenu("Preparer Defaults");
+    QMenu* preparer = bar.addMenu("P&reparer Defaults");
     QObject::connect(AddMenuItem(*preparer, "ChangeName", "Change Preparer's Name And Office"),
                      &QAction::triggered, &screen, [&context, &screen] {
                          PreparerDialog dialog(context.preferences, &screen);
@@ -59,8 +60,24 @@ void AddResultScreenMenus(QMenuBar& bar, AppContext& context, QWidget& screen,
                      });
     QObject::connect(
         AddMenuItem(*preparer, "DFolder", "Change Default Folder Location For Saved Data"),
-        &QAction::triggered, &screen, [&context, &screen] { ChooseDataFolder(context, &screen); });
+        &QAction::triggered, &screen,
+        [&context, &screen, folderPrompt] { ChooseDataFolder(context, &screen, folderPrompt); });
     ConnectPrintMenu(bar, context, screen);
+    GiveStandardShortcuts(bar);
+}
+
+void GiveStandardShortcuts(const QMenuBar& bar) {
+    // Spelled out: Windows has no standard key for Quit.
+    const std::pair<const char*, const char*> keys[] = {
+        {"Open", "Ctrl+O"},        {"Save", "Ctrl+S"},         {"Print", "Ctrl+P"},
+        {"PreviewCS", "Ctrl+P"},   {"PreviewMaint", "Ctrl+P"}, {"Quit", "Ctrl+Q"},
+        {"QuitProgram", "Ctrl+Q"},
+    };
+    for (const auto& [name, key] : keys) {
+        if (QAction* action = FindMenuItem(bar, name)) {
+            action->setShortcut(QKeySequence(key));
+        }
+    }
 }
 
 }  // namespace tovaris::gui

@@ -18,8 +18,13 @@ QAction* AddMenuItem(QMenu& menu, const char* name, const QString& caption, bool
 QAction* FindMenuItem(const QMenuBar& bar, const QString& name);
 
 // The menus every results screen starts with: "File" (quit), "Print" (screen image, the screen's
-// report, printer set-up; printing comes with the print engine) and "Preparer Defaults".
+// report, printer set-up; printing comes with the print engine) and "Preparer Defaults", whose
+// folder choice shows `folderPrompt` (the Express Entry screen's prompt when empty).
 void AddResultScreenMenus(QMenuBar& bar, AppContext& context, QWidget& screen,
-                          const char* reportItem, const QString& reportCaption);
+                          const char* reportItem, const QString& reportCaption,
+                          const QString& folderPrompt = {});
+
+// The usual keys of the File and Print items: Ctrl+O, Ctrl+S, Ctrl+P, Ctrl+Q.
+void GiveStandardShortcuts(const QMenuBar& bar);
 
 }  // namespace tovaris::gui

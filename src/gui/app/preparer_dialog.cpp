@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/ok_cancel_buttons.h"
 #include "case/preferences.h"
 
 namespace tovaris::gui {
@@ -23,13 +24,14 @@ PreparerDialog::PreparerDialog(PreferenceStore& preferences, QWidget* parent)
     setWindowTitle("Preparer's Name and Office");
     PreparerSettings current = ReadPreparer(preferences_);
 
+    // Made in the order they are shown, which is the Tab order.
     auto* name = new QLineEdit(Q(current.name), this);
     name->setObjectName("PreparerName");
-    auto* office = new QLineEdit(Q(current.office), this);
-    office->setObjectName("PreparerOffice");
     auto* nameCheck = new QCheckBox("Show This Name On Printed  Reports", this);
     nameCheck->setObjectName("PrintNameCheck");
     nameCheck->setChecked(current.printName);
+    auto* office = new QLineEdit(Q(current.office), this);
+    office->setObjectName("PreparerOffice");
     auto* officeCheck = new QCheckBox("Show This Office Name On Printed Reports", this);
     officeCheck->setObjectName("PrintOfficeCheck");
     officeCheck->setChecked(current.printOffice);
@@ -47,8 +49,7 @@ PreparerDialog::PreparerDialog(PreferenceStore& preferences, QWidget* parent)
     auto* note =
         new QLabel("This Name And Office Will Be Saved As The Program Default Until Changed", this);
     note->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -57,7 +58,12 @@ PreparerDialog::PreparerDialog(PreferenceStore& preferences, QWidget* parent)
     resize(460, sizeHint().height());
 }
 
+// Only OK keeps the entries; Cancel, Escape and the close button leave the saved ones.
 void PreparerDialog::done(int result) {
+    if (result != QDialog::Accepted) {
+        QDialog::done(result);
+        return;
+    }
     PreparerSettings settings;
     settings.name = findChild<QLineEdit*>("PreparerName")->text().toStdString();
     settings.office = findChild<QLineEdit*>("PreparerOffice")->text().toStdString();

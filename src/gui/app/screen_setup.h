@@ -5,6 +5,8 @@
 
 #include "common/preference_store.h"
 
+class QLineEdit;
+class QRect;
 class QWidget;
 
 namespace tovaris::gui {
@@ -16,8 +18,23 @@ QColor ColorFromStored(const std::string& stored, QColor fallback);
 QColor ScreenBackColor(const PreferenceStore& preferences);
 
 // Display set-up of one screen: background and command button colours from the preferences, and
-// the window's designed size times the user's scale factor (fonts are scaled application-wide).
+// the window's designed size times the user's scale factor (fonts are scaled application-wide),
+// no larger than the desktop. Read-only fields are shown as such.
 void SetUpScreen(QWidget& screen, const PreferenceStore& preferences, double monAdj);
+
+// A field the user reads but cannot change: read-only, on the screen's colour, out of the Tab
+// chain.
+void ShowAsReadOnly(QLineEdit& edit);
+
+// The part of the desktop a window of the screen can use.
+QRect AvailableArea(const QWidget& screen);
+
+// A window the window manager does not place (the frameless splash) in the middle of the desktop.
+void CenterOnScreen(QWidget& window);
+
+// Shrinks the window to the desktop when its designed size is larger; its layouts wrap or
+// scroll the rest.
+void FitToScreen(QWidget& screen);
 
 // True when a top-level screen of that object name exists, compared without regard to case.
 bool IsFormLoaded(const QString& name);

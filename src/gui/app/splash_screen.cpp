@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/screen_setup.h"
 #include "app/version.h"
 
 namespace tovaris::gui {
@@ -26,7 +27,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, int
 SplashScreen::SplashScreen(QWidget* parent) : QFrame(parent) {
     setObjectName("Splash");
     setWindowTitle(kProductCaption);
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+    // An ordinary frameless window rather than a splash one, so that it takes the keyboard.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(3);
 
@@ -61,6 +63,7 @@ QPushButton* SplashScreen::AddChoice(const QString& name, const QString& caption
     auto* button = new QPushButton(caption, choices_);
     button->setObjectName(name);
     button->setMinimumHeight(32);
+    button->setAutoDefault(true);  // Enter presses the button that has the focus
     choices_->layout()->addWidget(button);
     return button;
 }
@@ -68,7 +71,9 @@ QPushButton* SplashScreen::AddChoice(const QString& name, const QString& caption
 void SplashScreen::ShowChoices() {
     loading_->hide();
     choices_->show();
-    adjustSize();
+    CenterOnScreen(*this);
+    activateWindow();
+    findChild<QPushButton*>("EnterCaseData")->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tovaris::gui

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/keyboard.h"
 #include "app/rows_view.h"
 #include "common/entry_text.h"
 #include "printing/print_service.h"
@@ -29,7 +30,8 @@ BonusWindow::BonusWindow(const QString& title, Run run, QWidget* parent)
     auto* calculate = new QPushButton("Calculate", this);
     calculate->setObjectName("RunBonus");
     connect(calculate, &QPushButton::clicked, this, &BonusWindow::Calculate);
-    connect(bonus_, &QLineEdit::returnPressed, this, &BonusWindow::Calculate);
+    OnEnter(*bonus_, *calculate);
+    OnEscape(*this, [this] { close(); });
     grid->addWidget(calculate, 1, 2);
     print_ = new QPushButton("Print", this);
     print_->setObjectName("PrintBonus");

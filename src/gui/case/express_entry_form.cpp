@@ -111,6 +111,17 @@ QRadioButton* MakeRadio(QWidget* parent, const Choice& choice) {
     return radio;
 }
 
+// Three columns keep every frame above the fold of a 768-line desktop.
+void AddColumn(QGridLayout& grid, int column, std::initializer_list<QWidget*> frames) {
+    auto* layout = new QVBoxLayout;
+    for (QWidget* frame : frames) {
+        layout->addWidget(frame);
+    }
+    layout->addStretch();
+    grid.addLayout(layout, 0, column);
+    grid.setColumnStretch(column, 1);
+}
+
 QString Element(const char* array, int index) {
     return QString("%1(%2)").arg(array).arg(index);
 }
@@ -120,28 +131,19 @@ QString Element(const char* array, int index) {
 ExpressEntryForm::ExpressEntryForm(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
     setObjectName("ExpressForm");
+    // Three columns keep every frame above the fold of a 768-line desktop; the frames are made
+    // column by column, top to bottom, which is also the Tab order.
     auto* fields = new QWidget(this);
     auto* grid = new QGridLayout(fields);
-    auto* left = new QVBoxLayout;
-    left->addWidget(BuildCaseStatus());
-    left->addWidget(BuildCustody());
-    left->addWidget(BuildCaregiver());
-    left->addWidget(BuildPossession());
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(BuildParty(true));
-    right->addWidget(BuildParty(false));
-    right->addWidget(BuildExpenses());
-    right->addWidget(BuildResults());
-    right->addStretch();
-    grid->addLayout(left, 0, 0);
-    grid->addLayout(right, 0, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    // A braced list builds its frames in order, and that creation order is the Tab order.
+    AddColumn(*grid, 0, {BuildCaseStatus(), BuildCustody(), BuildCaregiver()});
+    AddColumn(*grid, 1, {BuildPossession(), BuildExpenses(), BuildResults()});
+    AddColumn(*grid, 2, {BuildParty(true), BuildParty(false)});
 
     // The fields scroll on a small screen; the command buttons stay in view below them.
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(fields);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the frame
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QVBoxLayout(this);
@@ -276,12 +278,13 @@ QWidget* ExpressEntryForm::BuildParty(bool claimant) {
     auto* box = new QGroupBox(names.caption, this);
     auto* layout = new QGridLayout(box);
     int index = 0;
-    for (const Choice& option : names.filing) {
-        layout->addWidget(MakeRadio(box, option), index / 2, index % 2);
-        ++index;
+    for (const Choice& option : names.filing) {  // one column: the frame shares the width by three
+        layout->addWidget(MakeRadio(box, option), index++, 0, 1, 2);
     }
     auto* form = MakeForm(nullptr);
-    form->addRow(names.grossLabel, MakeEdit(box, names.grossIncome));
+    QLineEdit* gross = MakeEdit(box, names.grossIncome);
+    gross->setMinimumWidth(gross->fontMetrics().horizontalAdvance("$ 99,999.99") + 12);
+    form->addRow(names.grossLabel, gross);
     form->addRow("Number of Children Under Age 17 at Year End\nQualified for Fed Tax Credit",
                  MakeEdit(box, names.depend17, 50));
     auto* stateTax = new QHBoxLayout;
@@ -292,12 +295,12 @@ QWidget* ExpressEntryForm::BuildParty(bool claimant) {
     stateTax->addWidget(combo);
     stateTax->addStretch();
     form->addRow("State Income Tax, As Rate or Amount/Yr", stateTax);
-    layout->addLayout(form, 2, 0, 1, 2);
+    layout->addLayout(form, index++, 0, 1, 2);
     auto* detail = new QPushButton(names.incomeCaption, box);
     detail->setObjectName(names.incomeButton);
-    layout->addWidget(detail, 3, 0, 1, 2);
-    layout->addWidget(MakeLabel(box, "Note: No Personal Exemptions under 2018 Tax Law"), 4, 0, 1,
-                      2);
+    layout->addWidget(detail, index++, 0, 1, 2);
+    layout->addWidget(MakeLabel(box, "Note: No Personal Exemptions under 2018 Tax Law"), index, 0,
+                      1, 2);
     return box;
 }
 
@@ -321,8 +324,8 @@ QWidget* ExpressEntryForm::BuildExpenses() {
     int line = 1;
     for (const Row& row : rows) {
         grid->addWidget(MakeLabel(box, row.label), line, 0);
-        grid->addWidget(MakeEdit(box, row.claim, 100), line, 1);
-        grid->addWidget(MakeEdit(box, row.other, 100), line, 2);
+        grid->addWidget(MakeEdit(box, row.claim, 80), line, 1);
+        grid->addWidget(MakeEdit(box, row.other, 80), line, 2);
         ++line;
     }
     grid->setColumnStretch(0, 1);
@@ -363,8 +366,8 @@ QWidget* ExpressEntryForm::BuildResults() {
     payee->setObjectName("OptionTaxedToPayee");
     auto* payer = new QRadioButton("Maint Taxable to Payer", box);
     payer->setObjectName("OptionTaxedToPayer");
-    grid->addWidget(payee, 3, 0);
-    grid->addWidget(payer, 3, 1);
+    grid->addWidget(payee, 3, 0, 1, 2);
+    grid->addWidget(payer, 4, 0, 1, 2);
     connect(payee, &QRadioButton::clicked, this,
             [this] { ChooseMaintTaxedToPayee(context_.record, context_.interaction); });
     connect(payer, &QRadioButton::clicked, this,

@@ -2,15 +2,17 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QUrl>
+#include <QStatusBar>
 
 #include "app/case_option_actions.h"
 #include "app/data_folder_choice.h"
+#include "app/help_file.h"
 #include "app/menu_items.h"
 #include "app/preparer_dialog.h"
 #include "app/screen_setup.h"
@@ -34,15 +36,20 @@
 
 namespace tovaris::gui {
 
+namespace {
+constexpr const char* kCaption = "Case Data Express Entry";
+}  // namespace
+
 ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& options,
                                        QWidget* parent)
     : QMainWindow(parent), context_(context), options_(options) {
     setObjectName("ExpressEntry");
-    setWindowTitle("Case Data Express Entry");
     BuildFileMenu();
     BuildDefaultsMenu();
     BuildToolsMenu();
     BuildHelpMenu();
+    GiveStandardShortcuts(*menuBar());
+    statusBar()->setObjectName("StatusLine");
     form_ = new ExpressEntryForm(context_, this);
     setCentralWidget(form_);
     parentingTime_ = new ParentingTimeWindow(context_, this);
@@ -60,6 +67,28 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     }
     connect(form_, &ExpressEntryForm::command, this, &ExpressEntryWindow::RunFormCommand);
     resize(1100, 800);
+    // Entries are taken when the user leaves a field, on any screen.
+    connect(qApp, &QApplication::focusChanged, this, &ExpressEntryWindow::ShowCaseState);
+    StartNewCase();
+}
+
+// Closing the child screens moves the focus while this window is half destroyed.
+ExpressEntryWindow::~ExpressEntryWindow() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+void ExpressEntryWindow::StartNewCase() {
+    saved_.Mark(context_.record, {});
+    ShowCaseState();
+}
+
+void ExpressEntryWindow::ShowCaseState() {
+    QString title = kCaption;
+    if (!saved_.fileName().empty()) {
+        title += " - " + QFileInfo(QString::fromStdString(saved_.fileName())).fileName();
+    }
+    setWindowTitle(title + "[*]");
+    setWindowModified(saved_.Changed(context_.record));
 }
 
 void ExpressEntryWindow::BuildFileMenu() {
@@ -152,9 +181,9 @@ void ExpressEntryWindow::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help");
     connect(AddMenuItem(*help, "InteractiveHelp", "Interactive Help"), &QAction::triggered, this,
-            [this] { OpenHelpFile("TOVARISWAHELP.chm"); });
+            [this] { OpenHelpFile(context_, {"TOVARISWAHELP.chm"}); });
     connect(AddMenuItem(*help, "UserManual", "User Manual"), &QAction::triggered, this,
-            [this] { OpenHelpFile("Washington_User_Manual.rtf"); });
+            [this] { OpenHelpFile(context_, {"Washington_User_Manual.rtf"}); });
 }
 
 QAction* ExpressEntryWindow::menuItem(const QString& name) const {
@@ -222,10 +251,12 @@ void ExpressEntryWindow::RunFormCommand(const QString& button) {
         ShowOnce(edSkills_);
     } else if (button == "Clear") {
         if (ClearCommand(context_.record, context_.interaction)) {
+            saved_.Mark(context_.record, {});
             ShowNewCase();
         }
     }
     form_->Refresh();
+    ShowCaseState();
 }
 
 // A stop that asked for a party's income entries opens that party's income screen.
@@ -303,7 +334,7 @@ void ExpressEntryWindow::ShowResults(Screen& screen) {
 
 QString ExpressEntryWindow::DialogFolder() const {
     std::optional<std::string> folder = CaseFileFolder(context_.preferences);
-    return folder ? QString::fromStdString(*folder) : QString();
+    return folder ? UsableFolder(QString::fromStdString(*folder)) : QString();
 }
 
 void ExpressEntryWindow::SaveCase() {
@@ -316,11 +347,15 @@ void ExpressEntryWindow::SaveCase() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    CaseFileResult result =
-        SaveCaseFile(context_.record, dialog.selectedFiles().first().toStdString());
+    QString path = dialog.selectedFiles().first();
+    CaseFileResult result = SaveCaseFile(context_.record, path.toStdString());
     if (!result.ok) {
         context_.interaction.Box("Save Client Data", result.message, BoxButtons::Ok);
+        return;
     }
+    saved_.Mark(context_.record, path.toStdString());
+    ShowCaseState();
+    statusBar()->showMessage("Case saved to " + QDir::toNativeSeparators(path));
 }
 
 void ExpressEntryWindow::OpenCase(const QString& path) {
@@ -334,9 +369,12 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
     }
     CaseFileResult result = OpenCaseFile(context_.record, chosen.toStdString());
     if (result.ok) {
+        saved_.Mark(context_.record, chosen.toStdString());
         ShowNewCase();
+        statusBar()->showMessage("Case opened from " + QDir::toNativeSeparators(chosen));
     }
     form_->Refresh();
+    ShowCaseState();
     show();
     raise();
     if (!result.ok) {
@@ -347,17 +385,6 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
 void ExpressEntryWindow::ChooseDataFolder() {
     gui::ChooseDataFolder(context_, this);
     SyncMenus();
-}
-
-void ExpressEntryWindow::OpenHelpFile(const QString& fileName) {
-    QFileInfo file(context_.programFolder + "/" + fileName);
-    if (file.exists()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
-        return;
-    }
-    context_.interaction.Box(
-        "Help", "The file " + fileName.toStdString() + " is not installed in the program's folder.",
-        BoxButtons::Ok);
 }
 
 void ExpressEntryWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "case/express_read_in.h"
 #include "case/income_fields.h"
+#include "case/saved_case.h"
 
 class QAction;
 class QMenu;
@@ -26,6 +27,7 @@ class ExpressEntryWindow : public QMainWindow {
     Q_OBJECT
   public:
     ExpressEntryWindow(AppContext& context, CaseOptionActions& options, QWidget* parent = nullptr);
+    ~ExpressEntryWindow() override;
 
     // Ticks the menus that mirror preferences and options (after start-up or a command).
     void SyncMenus();
@@ -42,6 +44,9 @@ class ExpressEntryWindow : public QMainWindow {
     // The child support results screen, once the button has shown it.
     SupportResultsWindow* supportResults() const { return supportResults_; }
     MaintenanceWindow* maintenanceResults() const { return maintenance_; }
+
+    // The case as it stands is a new, unsaved one with nothing to lose (start-up).
+    void StartNewCase();
 
     // File menu commands; Open takes the file from the dialog unless one is given.
     void SaveCase();
@@ -78,7 +83,8 @@ class ExpressEntryWindow : public QMainWindow {
 
     void ChooseCalculationOrder(CalculationOrder order);
     void ChooseDataFolder();
-    void OpenHelpFile(const QString& fileName);
+    // The window title names the open file and marks a case changed since it was saved.
+    void ShowCaseState();
 
     AppContext& context_;
     CaseOptionActions& options_;
@@ -89,6 +95,7 @@ class ExpressEntryWindow : public QMainWindow {
     SupportResultsWindow* supportResults_ = nullptr;
     MaintenanceWindow* maintenance_ = nullptr;
     IncomeWindow* income_[2];  // Claimant's, Other Party's
+    SavedCase saved_;
     bool quitting_ = false;
 };
 

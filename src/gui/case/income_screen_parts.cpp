@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -25,6 +27,27 @@ constexpr PeriodItem kPeriodItems[] = {
     {IncomePeriod::SemiWeekly, "SemiWeekly", "Every Two Weeks"},
     {IncomePeriod::Weekly, "Weekly", "Weekly"},
     {IncomePeriod::Hourly, "Hourly", "Hourly (40-Hour Week)"},
+};
+
+// A caption that passes its clicks on to its check box.
+class CheckCaption : public QLabel {
+  public:
+    CheckCaption(const QString& text, QCheckBox& check, QWidget* parent)
+        : QLabel(text, parent), check_(check) {
+        setWordWrap(true);
+        setBuddy(&check);
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        if (check_.isEnabled()) {
+            check_.click();
+        }
+    }
+
+  private:
+    QCheckBox& check_;
 };
 
 // Room for the text plus the frame and a little air.
@@ -50,6 +73,18 @@ QLabel* HeadingLabel(const QString& text, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+QWidget* WrappedCheckBox(const QString& name, const QString& caption, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* check = new QCheckBox(row);
+    check->setObjectName(name);
+    check->setAccessibleName(caption);
+    layout->addWidget(check, 0, Qt::AlignTop);
+    layout->addWidget(new CheckCaption(caption, *check, row), 1);
+    return row;
 }
 
 QLineEdit* AmountEdit(const QString& name, QWidget* parent) {

@@ -27,6 +27,10 @@ QLabel* WrappedLabel(const QString& text, QWidget* parent);
 // A bold heading line.
 QLabel* HeadingLabel(const QString& text, QWidget* parent);
 
+// A check box whose long caption wraps like a label (a check box's own text never wraps) and,
+// like its own text, ticks it when clicked. Returns the row; the check box is named `name`.
+QWidget* WrappedCheckBox(const QString& name, const QString& caption, QWidget* parent);
+
 // A money entry named after its case field, wide enough for "$ 999,999,999.00" in its font.
 QLineEdit* AmountEdit(const QString& name, QWidget* parent);
 

@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "app/field_binder.h"
+#include "app/keyboard.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
 #include "case/income_screen_parts.h"
@@ -66,6 +67,7 @@ QLabel* CenteredHeading(const QString& text, QWidget* parent) {
 QWidget* Scrolling(QWidget* page) {
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the frame
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(page);
@@ -254,27 +256,29 @@ QWidget* IncomeWindow::BuildCreditsPage() {
     amountGrid->setColumnStretch(0, 1);
     deductionGrid->addWidget(itemized_, 2, 0, 1, 2);
 
-    auto* age = new QCheckBox("Check Here if " + Who() +
-                                  " is Age 65 or Older (adds $1850 to Standard Deduction for HH or "
-                                  "Single or $1500 for MFS, MFJ)",
-                              deduction);
-    age->setObjectName(QString::fromStdString(AgeSixtyFiveFieldName(party_)));
-    deductionGrid->addWidget(age, 3, 0, 1, 2);
-    auto* realEstate = new QCheckBox("Check Here To Apply An Additional $500 To The " + Who() +
-                                         "'s Standard Deduction For Real Estate Taxes Paid",
-                                     deduction);
-    realEstate->setObjectName(Role("RealSDCheck"));
-    deductionGrid->addWidget(realEstate, 4, 0, 1, 2);
+    ageSixtyFiveRow_ = WrappedCheckBox(QString::fromStdString(AgeSixtyFiveFieldName(party_)),
+                                       "Check Here if " + Who() +
+                                           " is Age 65 or Older (adds $1850 to Standard Deduction "
+                                           "for HH or Single or $1500 for MFS, MFJ)",
+                                       deduction);
+    deductionGrid->addWidget(ageSixtyFiveRow_, 3, 0, 1, 2);
+    deductionGrid->addWidget(
+        WrappedCheckBox(Role("RealSDCheck"),
+                        "Check Here To Apply An Additional $500 To The " + Who() +
+                            "'s Standard Deduction For Real Estate Taxes Paid",
+                        deduction),
+        4, 0, 1, 2);
     deductionGrid->setColumnStretch(0, 1);
     layout->addWidget(deduction);
 
     auto* credits = new QGroupBox("Federal Tax Credits", page);
     auto* creditGrid = new QGridLayout(credits);
-    auto* eic = new QCheckBox(
-        "Check If You Want Program To Calculate, If Applicable, An Earned Income Credit (EIC) ",
-        credits);
-    eic->setObjectName(Role("EICCheck"));
-    creditGrid->addWidget(eic, 0, 0, 1, 2);
+    creditGrid->addWidget(
+        WrappedCheckBox(Role("EICCheck"),
+                        "Check If You Want Program To Calculate, If Applicable, An Earned Income "
+                        "Credit (EIC) ",
+                        credits),
+        0, 0, 1, 2);
     eicOptions_ = new QWidget(credits);
     eicOptions_->setObjectName("EICOptions");
     auto* eicLayout = new QVBoxLayout(eicOptions_);
@@ -290,11 +294,15 @@ QWidget* IncomeWindow::BuildCreditsPage() {
     };
     for (const auto& [role, caption] : options) {
         auto* option = new QRadioButton(caption, eicOptions_);
+        option->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // the page may be narrow
         option->setObjectName(Role(role));
         eicLayout->addWidget(option);
     }
     creditGrid->addWidget(eicOptions_, 1, 0, 1, 2);
-    creditGrid->addWidget(WrappedLabel("Other Federal Tax Credits", credits), 2, 0);
+    creditGrid->addWidget(WrappedLabel("Other Federal Tax Credits Taken on Form 1040 (Except for "
+                                       "Child Tax and Child Care Credits)",
+                                       credits),
+                          2, 0);
     creditGrid->addWidget(AmountEdit(Name(IncomeDeduction::OtherCredits), credits), 2, 1);
     creditGrid->setColumnStretch(0, 1);
     layout->addWidget(credits);
@@ -344,45 +352,48 @@ QWidget* IncomeWindow::BuildDeductionsPage() {
     newSpouseWidgets_ << note;
 
     auto* family = new QGroupBox("Children From Additional Relationships", page);
-    auto* familyGrid = new QGridLayout(family);
-    auto* check = new QCheckBox(family);
-    check->setObjectName(Role("SecFamCheck"));
-    familyGrid->addWidget(check, 0, 0, Qt::AlignTop);
-    QLabel* checkCaption = WrappedLabel(
+    auto* familyLayout = new QVBoxLayout(family);
+    familyLayout->addWidget(WrappedCheckBox(
+        Role("SecFamCheck"),
         "Check if " + Who() +
             " has Children from Additional Relationships to whom a Duty of Support is owed. This "
             "may include Other Children for whom Child Support is being paid, or Other Children "
             "in the " +
             Who() + "'s 2nd Family Household.",
-        family);
-    checkCaption->setBuddy(check);
-    familyGrid->addWidget(checkCaption, 0, 1, 1, 2);
+        family));
+    // The counts, ages and support paid: open only while the check box is ticked.
+    otherChildren_ = new QWidget(family);
+    otherChildren_->setObjectName("OtherChildrenFields");
+    auto* familyGrid = new QGridLayout(otherChildren_);
+    familyGrid->setContentsMargins(24, 0, 0, 0);
     familyGrid->addWidget(
-        WrappedLabel("Number of These Children Living in the " + Who() + "'s Household", family), 1,
-        1);
-    familyGrid->addWidget(CountEdit(Role("NumOther"), family), 1, 2, Qt::AlignLeft);
+        WrappedLabel("Number of These Children Living in the " + Who() + "'s Household",
+                     otherChildren_),
+        0, 0);
+    familyGrid->addWidget(CountEdit(Role("NumOther"), otherChildren_), 0, 1, Qt::AlignLeft);
     familyGrid->addWidget(
         WrappedLabel("Number of These Children Not Living in the " + Who() + "'s Household",
-                     family),
-        2, 1);
-    familyGrid->addWidget(CountEdit(Role("NumOtherNot"), family), 2, 2, Qt::AlignLeft);
-    familyGrid->addWidget(WrappedLabel("Their Ages (list In-Household Children first)", family), 3,
-                          1);
+                     otherChildren_),
+        1, 0);
+    familyGrid->addWidget(CountEdit(Role("NumOtherNot"), otherChildren_), 1, 1, Qt::AlignLeft);
+    familyGrid->addWidget(
+        WrappedLabel("Their Ages (list In-Household Children first)", otherChildren_), 2, 0);
     auto* ages = new QHBoxLayout;
     for (int i = 0; i < 5; ++i) {
         ages->addWidget(
-            CountEdit(Role(("OtherChildAge(" + std::to_string(i) + ")").c_str()), family));
+            CountEdit(Role(("OtherChildAge(" + std::to_string(i) + ")").c_str()), otherChildren_));
     }
     ages->addStretch();
-    familyGrid->addLayout(ages, 3, 2);
+    familyGrid->addLayout(ages, 2, 1);
     familyGrid->addWidget(WrappedLabel("Child Support Paid for Children from Additional "
                                        "Relationships Not in the " +
                                            Who() + "'s Household",
-                                       family),
-                          4, 1);
-    familyGrid->addWidget(AmountEdit(Name(IncomeDeduction::OtherSupport), family), 4, 2,
+                                       otherChildren_),
+                          3, 0);
+    familyGrid->addWidget(AmountEdit(Name(IncomeDeduction::OtherSupport), otherChildren_), 3, 1,
                           Qt::AlignLeft);
-    familyGrid->setColumnStretch(1, 1);
+    familyGrid->setColumnStretch(0, 1);
+    familyLayout->addWidget(otherChildren_);
     grid->addWidget(family, line++, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(line, 1);
@@ -408,6 +419,7 @@ QWidget* IncomeWindow::BuildButtons() {
     auto* exit = new QPushButton("Exit", bar);
     exit->setObjectName("ExitButton");
     connect(exit, &QPushButton::clicked, this, &IncomeWindow::Exit);
+    OnEscape(*this, [this] { Exit(); });
     buttons->addWidget(impute);
     buttons->addWidget(business);
     buttons->addStretch();
@@ -470,9 +482,9 @@ void IncomeWindow::Refresh() {
         widget->setVisible(layout.newSpouseColumn);
     }
     itemized_->setVisible(layout.itemizedAmount);
-    findChild<QWidget*>(QString::fromStdString(AgeSixtyFiveFieldName(party_)))
-        ->setVisible(layout.ageSixtyFive);
+    ageSixtyFiveRow_->setVisible(layout.ageSixtyFive);
     eicOptions_->setVisible(layout.eicOptions);
+    otherChildren_->setEnabled(context_.record.fields.Ticked(Role("SecFamCheck").toStdString()));
 
     const CaseGlobals& g = context_.record.globals;
     const std::string& status =

@@ -78,6 +78,8 @@ class IncomeWindow : public QMainWindow {
     QList<QWidget*> newSpouseWidgets_;
     QWidget* itemized_ = nullptr;
     QWidget* eicOptions_ = nullptr;
+    QWidget* ageSixtyFiveRow_ = nullptr;
+    QWidget* otherChildren_ = nullptr;  // the fields the 2nd family check box opens
     BusinessWindow* business_ = nullptr;
 };
 

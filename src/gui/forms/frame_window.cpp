@@ -3,7 +3,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QStackedWidget>
-#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/flow_layout.h"
 
 #include "case/preferences.h"
 
@@ -51,7 +54,7 @@ FrameWindow::FrameWindow(AppContext& context, QWidget* parent)
                                          {"GetWorksheetData", "Get Data From Worksheet"},
                                          {"ReturnToWorksheet", "Return To Worksheet"}});
 
-    for (QToolBar* bar : {bars_[0], bars_[1]}) {
+    for (QWidget* bar : {bars_[0], bars_[1]}) {
         ConnectCommand(bar, "ReturnToExpress", [this] {
             hide();
             emit returnToExpressForm();
@@ -62,35 +65,48 @@ FrameWindow::FrameWindow(AppContext& context, QWidget* parent)
     ConnectCommand(bars_[1], "ClearForm", [this] {
         ClearScreen(kClearDeclarationQuestion, Screen::FinancialDeclaration);
     });
-    for (QToolBar* bar : {bars_[1], bars_[2]}) {
+    for (QWidget* bar : {bars_[1], bars_[2]}) {
         ConnectCommand(bar, "ReturnToWorksheet", [this] { ShowPage(Page::Worksheet); });
     }
 
-    pages_ = new QStackedWidget(this);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* bar : bars_) {
+        bar->setParent(central);
+        layout->addWidget(bar);
+    }
+    pages_ = new QStackedWidget(central);
     pages_->addWidget(
         PagePlaceholder("Worksheet", "Washington State Child Support Worksheet", this));
     pages_->addWidget(PagePlaceholder("FinancialDeclaration", "Financial Declaration", this));
     pages_->addWidget(PagePlaceholder("WorksheetExtra", "Worksheet Extra Page", this));
-    setCentralWidget(pages_);
+    layout->addWidget(pages_, 1);
+    setCentralWidget(central);
     resize(900, 680);
     ShowPage(Page::Worksheet);
 }
 
-QToolBar* FrameWindow::BuildBar(
+QWidget* FrameWindow::BuildBar(
     const char* name, std::initializer_list<std::pair<const char*, const char*>> commands) {
-    auto* bar = addToolBar(name);
+    auto* bar = new QWidget(this);
     bar->setObjectName(name);
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto* flow = new FlowLayout(bar);
+    flow->setContentsMargins(6, 4, 6, 4);
     for (const auto& [command, caption] : commands) {
-        QAction* action = bar->addAction(caption);
+        auto* action = new QAction(caption, bar);
         action->setObjectName(command);
         action->setEnabled(false);  // enabled once connected to its command
+        bar->addAction(action);
+        auto* button = new QToolButton(bar);
+        button->setDefaultAction(action);
+        button->setObjectName(QString(command) + "Button");
+        flow->addWidget(button);
     }
     return bar;
 }
 
-void FrameWindow::ConnectCommand(QToolBar* bar, const char* name, std::function<void()> command) {
+void FrameWindow::ConnectCommand(QWidget* bar, const char* name, std::function<void()> command) {
     for (QAction* action : bar->actions()) {
         if (action->objectName() == name) {
             action->setEnabled(true);

@@ -5,12 +5,12 @@
 #include "app/app_context.h"
 
 class QStackedWidget;
-class QToolBar;
 
 namespace tovaris::gui {
 
 // The window that carries the worksheet, its extra page and the financial declaration, each
-// with its own command bar. It has no minimise or maximise box.
+// with its own command bar. It has no minimise or maximise box. A command bar wraps onto a
+// further row on a narrow window, so every command stays in view.
 class FrameWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -25,14 +25,14 @@ class FrameWindow : public QMainWindow {
     void returnToExpressForm();
 
   private:
-    QToolBar* BuildBar(const char* name,
-                       std::initializer_list<std::pair<const char*, const char*>> commands);
-    void ConnectCommand(QToolBar* bar, const char* name, std::function<void()> command);
+    QWidget* BuildBar(const char* name,
+                      std::initializer_list<std::pair<const char*, const char*>> commands);
+    void ConnectCommand(QWidget* bar, const char* name, std::function<void()> command);
     void ClearScreen(const char* question, Screen screen);
 
     AppContext& context_;
     QStackedWidget* pages_;
-    QToolBar* bars_[3];
+    QWidget* bars_[3];
     Page page_ = Page::Worksheet;
 };
 

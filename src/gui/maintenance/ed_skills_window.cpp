@@ -55,6 +55,7 @@ EdSkillsWindow::EdSkillsWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(note);
     auto* close = new QPushButton("Return", this);
     close->setObjectName("Return");
+    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(620, sizeHint().height());

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/keyboard.h"
 #include "app/menu_items.h"
 #include "app/named_button.h"
 #include "app/rows_view.h"
@@ -27,6 +28,8 @@ constexpr const char* kTaxNote =
     "NOTE: For separation agreements executed after December 31, 2018, alimony/maintenance "
     "payments are not tax deductible for the payer and thus are not taxable income for the "
     "payee.";
+
+constexpr const char* kFolderPrompt = "Click On The Folder To Set As Default For Your Data Saves";
 
 constexpr const char* kPresentValueHelp =
     "The present value is what the award is worth today: each monthly payment after the tax "
@@ -63,16 +66,16 @@ MaintenanceWindow::MaintenanceWindow(AppContext& context, QWidget* parent)
 
 void MaintenanceWindow::BuildMenus() {
     AddResultScreenMenus(*menuBar(), context_, *this, "PreviewMaint",
-                         "Print/Preview A Maintenance Report Or Save As PDF");
-    QMenu* tools = menuBar()->addMenu("Tools");
+                         "Print/Preview A Maintenance Report Or Save As PDF", kFolderPrompt);
+    QMenu* tools = menuBar()->addMenu("&Tools");
     AddMenuItem(*tools, "DefinedBenefitCalculator", "Defined Benefit Plan Calculator", false);
     AddMenuItem(*tools, "FinCalc", "Financial Calculator", false);
     AddMenuItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
     connect(AddMenuItem(*tools, "ONE", "Overnight Count Estimator"), &QAction::triggered, this,
             &MaintenanceWindow::openOvernightEstimator);
-    connect(
-        AddMenuItem(*menuBar()->addMenu("Bonus Calculator"), "RunBonus", "Run A Bonus Calculation"),
-        &QAction::triggered, this, &MaintenanceWindow::ShowBonusCalculator);
+    connect(AddMenuItem(*menuBar()->addMenu("&Bonus Calculator"), "RunBonus",
+                        "Run A Bonus Calculation"),
+            &QAction::triggered, this, &MaintenanceWindow::ShowBonusCalculator);
 }
 
 QGroupBox* MaintenanceWindow::Frame(const char* name, const QString& caption, QWidget* parent) {
@@ -117,15 +120,22 @@ QWidget* MaintenanceWindow::BuildLeftSide() {
     awardGrid->addWidget(award_, 0, 0, 1, 4);
     awardGrid->addWidget(new QLabel("New Maintenance Award Per Year", award), 1, 0);
     newAward_ = Entry("NewAward", award);
+    newAward_->setMinimumWidth(newAward_->fontMetrics().horizontalAdvance("$ 999,999,999") + 16);
     awardGrid->addWidget(newAward_, 1, 1);
     QPushButton* change = NamedButton("ChangeAward", "Change Award", award);
     QPushButton* suggested = NamedButton("UseSuggested", "Use Suggested Award", award);
     connect(change, &QPushButton::clicked, this, &MaintenanceWindow::ChangeAward);
     connect(suggested, &QPushButton::clicked, this, &MaintenanceWindow::UseSuggested);
-    awardGrid->addWidget(change, 1, 2);
-    awardGrid->addWidget(suggested, 1, 3);
+    OnEnter(*newAward_, *change);
+    // The commands go below the box, so that a narrow window never squeezes the box.
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(change);
+    commands->addWidget(suggested);
+    commands->addStretch(1);
+    awardGrid->addLayout(commands, 2, 0, 1, 4);
+    awardGrid->setColumnStretch(3, 1);
     status_ = TextArea("CalcStatusText", award);
-    awardGrid->addWidget(status_, 2, 0, 1, 4);
+    awardGrid->addWidget(status_, 3, 0, 1, 4);
     layout->addWidget(award);
 
     auto* parties = new QWidget(side);
@@ -193,6 +203,9 @@ QWidget* MaintenanceWindow::BuildRightSide() {
     }
     QPushButton* compute = NamedButton("PresentValueButton", "Present Value", present);
     connect(compute, &QPushButton::clicked, this, &MaintenanceWindow::ComputePresentValue);
+    for (QLineEdit* edit : {pvDuration_, pvTax_, pvDiscount_}) {
+        OnEnter(*edit, *compute);
+    }
     pvGrid->addWidget(compute, row, 0);
     QPushButton* help = NamedButton("PVHelp", "Help", present);
     connect(help, &QPushButton::clicked, this, [this] {

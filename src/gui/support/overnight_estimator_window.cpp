@@ -88,6 +88,8 @@ OvernightEstimatorWindow::OvernightEstimatorWindow(QWidget* parent) : QDialog(pa
         buttons->addWidget(button);
     }
     layout->addLayout(buttons);
+    // Enter calculates; Escape, like Return, hides the window (the dialog's reject).
+    findChild<QPushButton*>("Calculate")->setDefault(true);
     connect(findChild<QPushButton*>("Calculate"), &QPushButton::clicked, this,
             &OvernightEstimatorWindow::Calculate);
     connect(findChild<QPushButton*>("Clear"), &QPushButton::clicked, this,

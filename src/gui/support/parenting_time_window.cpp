@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/field_binder.h"
+#include "app/keyboard.h"
 #include "case/express_party.h"
 #include "case/parenting_time_table.h"
 #include "case/time_share.h"
@@ -76,6 +77,7 @@ ParentingTimeWindow::ParentingTimeWindow(AppContext& context, QWidget* parent)
     auto* back = new QPushButton("Return To Express Form", this);
     back->setObjectName("Return");
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
+    OnEscape(*this, [this] { hide(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(byChild);
@@ -95,7 +97,7 @@ QPushButton* ParentingTimeWindow::PrintButton() {
     print->setObjectName("PrintParentingTime");
     print->setEnabled(context_.printing != nullptr);
     connect(print, &QPushButton::clicked, this, [this] {
-        const int children = ChildrenShown();
+        const int children = std::clamp(Minors(), 1, kParentingRowsShown);
         context_.printing->Preview(
             *this, [children](reports::Document& document, const CaseRecord& record,
                               const reports::ReportContext& header) {
@@ -105,9 +107,8 @@ QPushButton* ParentingTimeWindow::PrintButton() {
     return print;
 }
 
-int ParentingTimeWindow::ChildrenShown() const {
-    double minors = ReadAmount(context_.record.fields.Text("MinChild")).value_or(0);
-    return std::clamp(static_cast<int>(minors), 1, kParentingRowsShown);
+int ParentingTimeWindow::Minors() const {
+    return static_cast<int>(ReadAmount(context_.record.fields.Text("MinChild")).value_or(0));
 }
 
 void ParentingTimeWindow::OnEdited(const QString& field) {
@@ -124,8 +125,9 @@ void ParentingTimeWindow::OnEdited(const QString& field) {
 
 void ParentingTimeWindow::Refresh() {
     binder_->Refresh();
-    int children = ChildrenShown();
-    std::vector<std::string> labels = ParentingRowLabels(children);
+    int minors = std::max(Minors(), 1);
+    int children = std::min(minors, kParentingRowsShown);
+    std::vector<std::string> labels = ParentingRowLabels(minors);
     for (int row = 0; row < kParentingRowsShown; ++row) {
         bool shown = row < children;
         rowLabels_[row]->setVisible(shown);
@@ -134,15 +136,16 @@ void ParentingTimeWindow::Refresh() {
             edit->setVisible(shown);
         }
     }
-    ShowAverages(children);
+    ShowAverages(minors);
 }
 
-void ParentingTimeWindow::ShowAverages(int children) {
+void ParentingTimeWindow::ShowAverages(int minors) {
+    int children = std::min(minors, kParentingRowsShown);
     std::vector<float> nights = ClaimNightsOldestFirst(context_.record.fields, children);
     auto averages = support::AvgNightsByFamilySize(nights);
     QStringList sizes;
     for (int k = 1; k <= kParentingRowsShown; ++k) {
-        sizes << QString::fromStdString(FamilySizeCaption(k, children));
+        sizes << QString::fromStdString(FamilySizeCaption(k, minors));
         const support::AverageNights& a = averages[k - 1];
         averages_->setItem(
             k - 1, 0, new QTableWidgetItem(QString::fromStdString(FormatSingle(a.claim, "###.0"))));

@@ -28,9 +28,9 @@ class ParentingTimeWindow : public QWidget {
 
   private:
     void OnEdited(const QString& field);
-    int ChildrenShown() const;
+    int Minors() const;  // as typed on the Express Entry screen, 0 when not a number
     QPushButton* PrintButton();
-    void ShowAverages(int children);
+    void ShowAverages(int minors);
 
     AppContext& context_;
     FieldBinder* binder_;

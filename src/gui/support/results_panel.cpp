@@ -41,10 +41,17 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     grid->addWidget(obligations_, 2, 2, Qt::AlignTop);
     transfer_ = TextLabel(this, true);
     transfer_->setObjectName("TransferSentence");
+    transfer_->setWordWrap(true);  // a long sentence never widens the screen
+    limitReasons_ = TextLabel(this);
+    limitReasons_->setObjectName("LimitReasons");
+    limitReasons_->setWordWrap(true);
+    limitReasons_->setStyleSheet("color: #b00000;");
     notes_ = TextLabel(this);
+    notes_->setWordWrap(true);
     grid->addWidget(transfer_, 3, 0, 1, 3);
-    grid->addWidget(notes_, 4, 0, 1, 3);
-    grid->setRowStretch(5, 1);
+    grid->addWidget(limitReasons_, 4, 0, 1, 3);
+    grid->addWidget(notes_, 5, 0, 1, 3);
+    grid->setRowStretch(6, 1);
 }
 
 void ResultsPanel::Show(const SupportDisplay& display) {
@@ -55,6 +62,8 @@ void ResultsPanel::Show(const SupportDisplay& display) {
     facts_->SetRows(display.caseFacts);
     obligations_->SetRows(display.obligations);
     transfer_->setText(QString::fromStdString(display.transfer));
+    limitReasons_->setText(JoinLines(display.limitReasons));
+    limitReasons_->setVisible(!display.limitReasons.empty());
     std::vector<std::string> notes = display.method;
     notes.insert(notes.end(), display.tableNotes.begin(), display.tableNotes.end());
     notes_->setText(JoinLines(notes));
@@ -65,7 +74,11 @@ QStringList ResultsPanel::texts() const {
     for (const RowsView* rows : {income_[0], income_[1], facts_, obligations_}) {
         all << rows->texts();
     }
-    all << transfer_->text() << notes_->text().split('\n');
+    all << transfer_->text();
+    if (!limitReasons_->text().isEmpty()) {
+        all << limitReasons_->text().split('\n');
+    }
+    all << notes_->text().split('\n');
     return all;
 }
 

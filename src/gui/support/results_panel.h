@@ -11,7 +11,8 @@ namespace tovaris::gui {
 class RowsView;
 
 // The result panel of the child support results screen: the engine's display rows in the two
-// party columns, then the transfer sentence, the method lines and the table notes.
+// party columns, then the transfer sentence (wrapped to the panel), why the limits button is live,
+// the method lines and the table notes.
 class ResultsPanel : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +30,7 @@ class ResultsPanel : public QWidget {
     RowsView* facts_;
     RowsView* obligations_;
     QLabel* transfer_;
+    QLabel* limitReasons_;
     QLabel* notes_;
 };
 

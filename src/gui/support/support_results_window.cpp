@@ -9,10 +9,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/case_option_actions.h"
+#include "app/keyboard.h"
 #include "app/menu_items.h"
 #include "app/named_button.h"
 #include "app/rows_view.h"
@@ -73,13 +75,13 @@ SupportResultsWindow::SupportResultsWindow(AppContext& context, CaseOptionAction
 void SupportResultsWindow::BuildMenus() {
     AddResultScreenMenus(*menuBar(), context_, *this, "PreviewCS",
                          "Print/Preview A Child Support Report Or Save As PDF");
-    QMenu* defaults = menuBar()->addMenu("Calculation Defaults");
+    QMenu* defaults = menuBar()->addMenu("Calculation &Defaults");
     BuildExtrapolationItems(*defaults->addMenu("Extrapolation Defaults"));
     connect(AddMenuItem(*defaults->addMenu("Self-Support Reserve Default"), "ChangeSubsistence",
                         "Change Self-Support Reserve"),
             &QAction::triggered, this, &SupportResultsWindow::ChangeSubsistence);
 
-    QMenu* tools = menuBar()->addMenu("Tools");
+    QMenu* tools = menuBar()->addMenu("&Tools");
     AddMenuItem(*tools, "DefinedBenefitCalculator", "Defined Benefit Calculator", false);
     AddMenuItem(*tools, "FinCalc", "Financial Calculator", false);
     AddMenuItem(*tools, "t72", "72(t) Withdrawal Calculator", false);
@@ -177,7 +179,7 @@ QGroupBox* SupportResultsWindow::BuildPartyFrame(NetParty party) {
     connect(box, &QLineEdit::textEdited, this, [this, party](const QString& text) {
         TypeNetBox(context_.record, party, text.toStdString());
     });
-    connect(box, &QLineEdit::returnPressed, change, &QPushButton::click);
+    OnEnter(*box, *change);
     connect(reset, &QPushButton::clicked, this, [this, party] { ResetNet(party); });
     connect(credits, &QPushButton::clicked, this,
             [this, &names] { ShowPartyCredits(context_.record, names.party, this); });
@@ -197,10 +199,18 @@ QGroupBox* SupportResultsWindow::BuildResultFrame() {
     tierPanel_->setObjectName("Picture8");
     tierPanel_->setTextFormat(Qt::PlainText);
     tierPanel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tierPanel_->setWordWrap(true);
     tierPanel_->setAutoFillBackground(true);
     tierPanel_->setBackgroundRole(QPalette::Base);
     tierPanel_->setMargin(8);
-    resultStack_->addWidget(panel_);
+    // On a narrow desktop the panel scrolls rather than widening the screen.
+    auto* scroll = new QScrollArea(resultStack_);
+    scroll->setObjectName("ResultScroll");
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(panel_);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    resultStack_->addWidget(scroll);
     resultStack_->addWidget(tierPanel_);
     layout->addWidget(resultStack_);
     return resultFrame_;
@@ -226,6 +236,7 @@ void SupportResultsWindow::Redraw() {
     ShowSwitchButton(*applyLimits_, r.LimitsButton, r.LimitsButtonEnabled);
     ShowSwitchButton(*applyDev_, r.DeviationButton, r.DeviationButtonEnabled);
     SupportDisplay display = BuildSupportDisplay(record);
+    applyLimits_->setToolTip(JoinLines(display.limitReasons));
     panel_->Show(display);
     perChild_->setText(JoinLines(display.perChild));
     tierPanel_->setText(JoinLines(TierLines(record)));
@@ -239,7 +250,7 @@ void SupportResultsWindow::ResetForNewCase() {
     for (QLineEdit* box : newNet_) {
         box->clear();
     }
-    resultStack_->setCurrentWidget(panel_);
+    resultStack_->setCurrentIndex(0);
     resultFrame_->setTitle(kStandardCaption);
     resultFrame_->setStyleSheet({});
 }
@@ -295,7 +306,7 @@ void SupportResultsWindow::ChangeSubsistence() {
 
 void SupportResultsWindow::ToggleTiers() {
     bool showTiers = resultStack_->currentWidget() != tierPanel_;
-    resultStack_->setCurrentWidget(showTiers ? static_cast<QWidget*>(tierPanel_) : panel_);
+    resultStack_->setCurrentIndex(showTiers ? 1 : 0);
     if (!showTiers) {
         resultFrame_->setTitle(kCalculationCaption);
         resultFrame_->setStyleSheet({});

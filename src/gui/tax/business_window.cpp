@@ -15,6 +15,7 @@
 #include <array>
 
 #include "app/field_binder.h"
+#include "app/keyboard.h"
 #include "case/income_business.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
@@ -112,6 +113,7 @@ BusinessWindow::BusinessWindow(AppContext& context, IncomeParty party, QWidget* 
     // Everything fits the designed size; a smaller window scrolls rather than crowds the rows.
     auto* scroll = new QScrollArea(central);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the frame
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     content_ = BuildBusinesses();
@@ -123,6 +125,7 @@ BusinessWindow::BusinessWindow(AppContext& context, IncomeParty party, QWidget* 
     auto* exitButton = new QPushButton("Exit", central);
     exitButton->setObjectName("ExitButton");
     connect(exitButton, &QPushButton::clicked, this, &BusinessWindow::Exit);
+    OnEscape(*this, [this] { Exit(); });
     buttons->addWidget(exitButton);
     layout->addLayout(buttons);
     setCentralWidget(central);

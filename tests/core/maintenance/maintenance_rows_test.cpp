@@ -136,7 +136,7 @@ TEST(ColumnHeadingsOf, EveryCustody) {
         {"Cust", "Claimant (custodial)", "Other (noncustodial)"},
         {"NonCust", "Claimant (noncustodial)", "Other (custodial)"},
         {"Shared", "Claimant (shared cust.)", "Other (shared custody)"},
-        {"Split", "Claimant (split cust.)", "Other (split custody)"},
+        {"Split", "Claimant (split custody)", "Other (split custody)"},
         {"NoMinors", "Claimant (no minors)", "Other (no minors)"},
     };
     for (const Row& row : rows) {
