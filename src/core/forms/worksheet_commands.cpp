@@ -10,6 +10,7 @@
 #include "forms/worksheet_extra_page.h"
 #include "forms/worksheet_lines.h"
 #include "forms/worksheet_sheet.h"
+#include "tax/calculation_error.h"
 #include "tax/net_income_phase.h"
 
 namespace tovaris::forms {
@@ -47,7 +48,9 @@ bool EstimateTaxes(CaseRecord& record, Interaction& interaction) {
     }
     CheckDataEntry3(record, mode);
     record.results.tax.MonthlyMaintenance = record.globals.MaintForChildSupport;
-    EstimateWorksheetTaxes(record);
+    if (!RunReportingOverflow(interaction, [&] { EstimateWorksheetTaxes(record); })) {
+        return false;
+    }
     const TaxResults& tax = record.results.tax;
     for (int column = 0; column < kColumns; ++column) {
         int slot = TaxSlotOfColumn(column);

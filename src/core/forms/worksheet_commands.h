@@ -21,7 +21,7 @@ bool ClearSheet(CaseRecord& record, Interaction& interaction);
 
 // "Estimate Taxes": the tax-only read-in, then the tax steps; each party's monthly income taxes
 // and FICA go to lines 2a and 2b of the party's column and become the worksheet's typed taxes.
-// Returns false when the read-in stopped (its message was shown).
+// Returns false when the read-in stopped or an amount overflowed (the message was shown).
 bool EstimateTaxes(CaseRecord& record, Interaction& interaction);
 
 // Raises the one-shot worksheet tax override for the next net-income phase, with the taxes as
