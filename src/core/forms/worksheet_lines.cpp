@@ -22,8 +22,8 @@ constexpr WorksheetLine Pair(std::string_view id, std::string_view title, Formul
 
 // A line with several boxes per parent, summed.
 constexpr WorksheetLine Boxed(std::string_view id, std::string_view title, ColumnBoxes column1,
-                              ColumnBoxes column2) {
-    return {id, title, LineFormat::Dollars, F::Typed, {column1, column2}, false};
+                              ColumnBoxes column2, ColumnBoxes captions) {
+    return {id, title, LineFormat::Dollars, F::Typed, {column1, column2}, false, captions};
 }
 
 // A line of both parents together.
@@ -35,12 +35,17 @@ constexpr WorksheetLine Both(std::string_view id, std::string_view title, Formul
 // Column 1 fields end in "f", Column 2 fields in "m", as the case file has always named them.
 constexpr WorksheetLine kLines[] = {
     Heading("I", "Part I: Income  "),
-    Boxed("1a", "a. Wages and Salaries", {"a1f(0)", "a1f(1)"}, {"a1m(0)", "a1m(1)"}),
+    Boxed("1a", "a. Wages and Salaries", {"a1f(0)", "a1f(1)"}, {"a1m(0)", "a1m(1)"},
+          {"Subject To FICA And Federal Tax", "Subject Only To FICA"}),
     Pair("1b", "b. Interest and Dividend Income", F::Typed, "b1f", "b1m"),
     Pair("1c", "c. Business Income", F::Typed, "c1f", "c1m"),
-    Boxed("1d", "d. Maintenance Received", {"d1fPM", "d1fCM"}, {"d1mPM", "d1mCM"}),
+    Boxed("1d", "d. Maintenance Received", {"d1fPM", "d1fCM"}, {"d1mPM", "d1mCM"},
+          {"Ordered Before 2019", "Current Maintenance"}),
     Boxed("1e", "e. Other Income", {"e1fPT", "e1fLT", "e1fRet", "e1fTF", "e1fSS"},
-          {"e1mPT", "e1mLT", "e1mRet", "e1mTF", "e1mSS"}),
+          {"e1mPT", "e1mLT", "e1mRet", "e1mTF", "e1mSS"},
+          {"Rentals, Royalties And Annuities", "Long Term Capital Gains",
+           "Retirement Plans And Unemployment", "Not Subject To Federal Tax",
+           "Social Security Benefits"}),
     Pair("1f", "f. Imputed Income", F::Typed, "f1f", "f1m"),
     Pair("1g", "g. Total Gross Monthly Income", F::GrossIncome, "g1f", "g1m"),
     Pair("2a", "a. Income Taxes (Federal and State)", F::Typed, "a2f", "a2m"),
@@ -49,7 +54,8 @@ constexpr WorksheetLine kLines[] = {
     Pair("2d", "d. Mandatory Union/Professional Dues", F::Typed, "d2f", "d2m"),
     Pair("2e", "e. Mandatory Pension Plan Payments", F::Typed, "e2f", "e2m"),
     Pair("2f", "f. Voluntary Retirement Contributions", F::Typed, "g2f", "g2m"),
-    Boxed("2g", "g. Maintenance Paid", {"f2fPM", "f2fCM"}, {"f2mPM", "f2mCM"}),
+    Boxed("2g", "g. Maintenance Paid", {"f2fPM", "f2fCM"}, {"f2mPM", "f2mCM"},
+          {"Prior Spouses", "Current Maintenance"}),
     Pair("2h", "h. Normal Business Expenses", F::Typed, "h2f", "h2m"),
     Pair("2i", "i. Total Deductions from Gross Income", F::TotalDeductions, "i2f", "i2m"),
     Pair("3", "3. Monthly Net Income (line 1g minus 2i)", F::NetIncome, "a3f", "a3m"),
@@ -124,7 +130,7 @@ constexpr WorksheetLine kLines[] = {
 };
 
 constexpr WorksheetNote kNotes[] = {
-    {"5 children", "Number of children: ", {"SText(1)", ""}},
+    {"5 children", "", {"SText(1)", ""}},
     {"5 extrapolated", "", {"SText(2)", ""}},
     {"11d describe", "(describe)", {"OEText", ""}},
     {"16c describe", "(describe)", {"OE1Text", ""}},

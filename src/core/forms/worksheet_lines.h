@@ -61,6 +61,7 @@ struct WorksheetLine {
     Formula formula;
     std::array<ColumnBoxes, kColumns> boxes;
     bool combined = false;
+    ColumnBoxes boxCaptions = {};  // what each of several boxes holds, for the screen
 
     bool IsHeading() const { return formula == Formula::Heading; }
     // The number of boxes a column of this line has.
@@ -95,6 +96,16 @@ struct WorksheetHeader {
     static constexpr std::array<std::string_view, kChildren> kChildAge = {
         "Age(0)", "Age(1)", "Age(2)", "Age(3)", "Age(4)"};
 };
+
+// Line 24's "Paid " "Yes  " / "No" check boxes, by column.
+inline constexpr std::array<std::array<std::string_view, 2>, kColumns> kLine24Paid = {
+    {{"DeviationCheck(8)", "DeviationCheck(9)"}, {"DeviationCheck(10)", "DeviationCheck(11)"}}};
+
+// The proposer check boxes of page 1 and the name box of "Proposed by".
+inline constexpr std::array<std::string_view, 5> kProposedOptions = {
+    "ProposedOption(0)", "ProposedOption(1)", "ProposedOption(2)", "ProposedOption(3)",
+    "ProposedOption(4)"};
+inline constexpr std::string_view kProposedName = "ProposedOther";
 
 // Display patterns of the worksheet's figures.
 inline constexpr std::string_view kWorksheetDollars = "$ ###,##0";

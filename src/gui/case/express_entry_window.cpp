@@ -333,6 +333,7 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
     CaseFileResult result = OpenCaseFile(context_.record, chosen.toStdString());
     if (result.ok) {
         ShowNewCase();
+        emit caseOpened();
     }
     form_->Refresh();
     show();
