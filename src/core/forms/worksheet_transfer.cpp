@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "case/case_record.h"
 #include "case/income_refresh.h"
@@ -135,18 +136,22 @@ void CopyToExpress(CaseRecord& record, const TransferRow& row, const Party& part
     record.fields.SetText(row.fields[party.index], text);
 }
 
-void PartyToWorksheet(CaseRecord& record, const Party& party) {
+// The rows a party's figures go by, in transfer order: the wages to 1a, or to 1f for an
+// imputed party, then the other incomes and the deductions.
+std::vector<TransferRow> RowsOf(const CaseRecord& record, const Party& party) {
+    std::vector<TransferRow> rows;
     if (Imputed(record, party)) {
-        CopyToWorksheet(record, kImputedRow, party);
+        rows.push_back(kImputedRow);
     } else {
-        for (const TransferRow& row : kWagesRows) {
-            CopyToWorksheet(record, row, party);
-        }
+        rows.assign(std::begin(kWagesRows), std::end(kWagesRows));
     }
-    for (const TransferRow& row : kIncomeRows) {
-        CopyToWorksheet(record, row, party);
-    }
-    for (const TransferRow& row : kDeductionRows) {
+    rows.insert(rows.end(), std::begin(kIncomeRows), std::end(kIncomeRows));
+    rows.insert(rows.end(), std::begin(kDeductionRows), std::end(kDeductionRows));
+    return rows;
+}
+
+void PartyToWorksheet(CaseRecord& record, const Party& party) {
+    for (const TransferRow& row : RowsOf(record, party)) {
         CopyToWorksheet(record, row, party);
     }
     double paid = 0;
@@ -166,17 +171,7 @@ std::string ExpenseText(double amount) {
 }
 
 void PartyToExpress(CaseRecord& record, const Party& party) {
-    if (Imputed(record, party)) {
-        CopyToExpress(record, kImputedRow, party);
-    } else {
-        for (const TransferRow& row : kWagesRows) {
-            CopyToExpress(record, row, party);
-        }
-    }
-    for (const TransferRow& row : kIncomeRows) {
-        CopyToExpress(record, row, party);
-    }
-    for (const TransferRow& row : kDeductionRows) {
+    for (const TransferRow& row : RowsOf(record, party)) {
         CopyToExpress(record, row, party);
     }
     int c = party.column;

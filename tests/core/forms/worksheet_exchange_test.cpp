@@ -82,15 +82,18 @@ Comparison Compare(const CaseRecord& standard, const CaseRecord& worksheet) {
 constexpr double kRoundingNet = 3;
 constexpr double kRoundingTransfer = 3;
 
+void ExpectAgreement(const CaseRecord& example, const std::string& what, bool transfer) {
+    Comparison c = Compare(StandardCalculation(example), FilledWorksheet(example));
+    EXPECT_LE(std::fabs(c.netDifference[0]), kRoundingNet) << what;
+    EXPECT_LE(std::fabs(c.netDifference[1]), kRoundingNet) << what;
+    if (transfer) {
+        EXPECT_LE(std::fabs(c.transferDifference), kRoundingTransfer) << what;
+    }
+}
+
 TEST(WorksheetAgainstStandard, CustodialExamplesAgree) {
     for (const char* name : {"Custodial", "NonCustodial", "JointFilerNewSpouse"}) {
-        CaseRecord example = OpenExample(name);
-        CaseRecord standard = StandardCalculation(example);
-        CaseRecord worksheet = FilledWorksheet(example);
-        Comparison c = Compare(standard, worksheet);
-        EXPECT_LE(std::fabs(c.netDifference[0]), kRoundingNet) << name;
-        EXPECT_LE(std::fabs(c.netDifference[1]), kRoundingNet) << name;
-        EXPECT_LE(std::fabs(c.transferDifference), kRoundingTransfer) << name;
+        ExpectAgreement(OpenExample(name), name, true);
     }
 }
 
@@ -98,12 +101,7 @@ TEST(WorksheetAgainstStandard, CustodialExamplesAgree) {
 // worksheet leaves to its attachment; the net incomes still agree.
 TEST(WorksheetAgainstStandard, ResidentialSchedulesAgreeOnNetIncomes) {
     for (const char* name : {"SharedOvernights", "SplitTwoEach"}) {
-        CaseRecord example = OpenExample(name);
-        CaseRecord standard = StandardCalculation(example);
-        CaseRecord worksheet = FilledWorksheet(example);
-        Comparison c = Compare(standard, worksheet);
-        EXPECT_LE(std::fabs(c.netDifference[0]), kRoundingNet) << name;
-        EXPECT_LE(std::fabs(c.netDifference[1]), kRoundingNet) << name;
+        ExpectAgreement(OpenExample(name), name, false);
     }
 }
 
@@ -162,14 +160,10 @@ TEST(WorksheetAgainstStandard, VariedCustodialCasesAgree) {
         example.fields.SetText("OtherHealthCare", v.payerHealth);
         example.options.claimantColumn =
             v.fParent ? ClaimantColumn::Column1 : ClaimantColumn::Column2;
-        CaseRecord standard = StandardCalculation(example);
-        CaseRecord worksheet = FilledWorksheet(example);
-        Comparison c = Compare(standard, worksheet);
-        std::string what = std::string(v.claimWages) + "/" + v.payerWages + "/" + v.payerSelf +
-                           " children " + v.children;
-        EXPECT_LE(std::fabs(c.netDifference[0]), kRoundingNet) << what;
-        EXPECT_LE(std::fabs(c.netDifference[1]), kRoundingNet) << what;
-        EXPECT_LE(std::fabs(c.transferDifference), kRoundingTransfer) << what;
+        ExpectAgreement(example,
+                        std::string(v.claimWages) + "/" + v.payerWages + "/" + v.payerSelf +
+                            " children " + v.children,
+                        true);
     }
 }
 
