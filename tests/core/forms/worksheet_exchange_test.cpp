@@ -77,10 +77,10 @@ Comparison Compare(const CaseRecord& standard, const CaseRecord& worksheet) {
 
 // The standard calculation rounds each monthly tax on its own (federal tax, credits, payroll
 // tax, state tax, each deduction), the worksheet rounds the income taxes as one line and the
-// deductions as another, and its incomes arrive as monthly amounts with cents: a net income may
-// differ by up to $3, and a transfer by what such a difference moves the shares.
-constexpr double kRoundingNet = 3;
-constexpr double kRoundingTransfer = 3;
+// deductions as another: a net income may differ by a dollar. The transfer is priced from whole
+// dollar shares on both sides and comes out the same.
+constexpr double kRoundingNet = 1;
+constexpr double kRoundingTransfer = 0;
 
 void ExpectAgreement(const CaseRecord& example, const std::string& what, bool transfer) {
     Comparison c = Compare(StandardCalculation(example), FilledWorksheet(example));
