@@ -22,6 +22,9 @@ constexpr int kBoxWidth = 13;  // characters of a figure box
 constexpr int kTitleColumn = 0;
 constexpr int kFirstColumn = 1;  // grid column of worksheet Column 1
 
+constexpr const char* kReserveCaption =
+    "Self-Support Reserve: (125% of the Federal Poverty Guideline for a one-person family.)";
+
 // The proposer choices of page 1, in the order of their option buttons.
 constexpr const char* kProposerCaptions[] = {"State of WA (CSWP)", "Proposed by Column 1 Parent",
                                              "Proposed by Column 2 Parent", "Proposed by (name)",
@@ -111,14 +114,16 @@ QWidget* WorksheetPage::BuildHeader() {
     row += 2;
     grid->addWidget(Caption("Proposed by (name)", header), row, 0);
     grid->addWidget(EntryBox(forms::kProposedName, header, 0), row, 1, 1, 2);
-    grid->addWidget(Caption("Self-Support Reserve", header), row, 3);
-    grid->addWidget(EntryBox("NeedLimit", header), row, 4);
     return header;
 }
 
 void WorksheetPage::AddLine(QGridLayout& grid, int& row, int lineIndex) {
     const WorksheetLine& line = forms::WorksheetLines()[lineIndex];
     QWidget* parent = grid.parentWidget();
+    if (line.id == "8a") {  // the limitations are measured against the reserve box
+        grid.addWidget(Caption(kReserveCaption, parent), row, kTitleColumn);
+        grid.addWidget(EntryBox("NeedLimit", parent), row++, kFirstColumn);
+    }
     QLabel* title = Caption(FromView(line.title), parent, line.IsHeading());
     title->setObjectName(QString("Line%1").arg(FromView(line.id)));
     if (line.IsHeading()) {
