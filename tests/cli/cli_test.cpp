@@ -292,6 +292,9 @@ TEST(CliArguments, RefusalsGoToStandardErrorWithExitTwo) {
         {{"validate", custodial, "--self-support"}, "option --self-support needs a value"},
         {{"validate", custodial, "--self-support", "lots"}, "bad value 'lots' for --self-support"},
         {{"maintenance", custodial, "--maint-tax", "both"}, "bad value 'both' for --maint-tax"},
+        {{"worksheet", custodial, "--clear-worksheet-answer", "maybe"},
+         "bad value 'maybe' for --clear-worksheet-answer"},
+        {{"worksheet", "--from-express"}, "the worksheet command needs a case file"},
         {{"validate", "/no/such/case.QCF"}, "could not be opened"},
     };
     for (const Case& c : cases) {

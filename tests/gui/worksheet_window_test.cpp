@@ -91,6 +91,7 @@ TEST(WorksheetWindow, PractitionerFillsCalculatesEditsAndRecalculates) {
 
     s.Command("WorksheetBar", "TransferToExpress");
     EXPECT_EQ(s.Field("ClaimDayCare"), "$ 600");
+    EXPECT_EQ(s.app.express()->findChild<QLineEdit*>("ClaimDayCare")->text(), "$ 600");
 
     s.Command("WorksheetBar", "ReturnToExpress");
     EXPECT_FALSE(s.frame->isVisible());
