@@ -86,10 +86,10 @@ FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidge
     setCentralWidget(pages_);
     ConnectWorksheetCommands();
     BuildMenus(options);
-    // A new case writes the worksheet font as the screen shows it.
+    // A new case writes the worksheet font at the labels' designed size (before display scaling).
     if (context_.record.globals.WorksheetFontPoints == 0) {
         context_.record.globals.WorksheetFontPoints =
-            static_cast<float>(QApplication::font().pointSizeF());
+            static_cast<float>(QApplication::font().pointSizeF() / context_.scale.monAdj);
     }
     ApplyFonts();
     resize(1000, 720);
