@@ -138,7 +138,7 @@ void FrameWindow::BuildMenus(CaseOptionActions& options) {
     QMenu* extrapolation = menuBar()->addMenu("Extrapolation");
     options.AddExtrapolationItems(*extrapolation);
     connect(extrapolation, &QMenu::triggered, this, [this] {
-        if (!worksheet_->findChild<QLineEdit*>("a5")->text().isEmpty()) {
+        if (isVisible() && !worksheet_->findChild<QLineEdit*>("a5")->text().isEmpty()) {
             forms::CalculateWorksheet(context_.record, context_.interaction);
             worksheet_->Refresh();
         }
