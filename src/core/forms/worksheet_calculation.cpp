@@ -26,30 +26,42 @@ constexpr double kMinimumPerChild = 50;
 constexpr double kLowCombinedIncome = 1000;
 constexpr int kAdultAge = 18;
 
-// The children the worksheet prices: every child with an age. Returns nullopt when a check
-// stopped the run.
+void StopForChildren(Interaction& interaction, WorksheetRun run, int child) {
+    interaction.Box("Entry Error",
+                    run == WorksheetRun::SplitAttachment ? kSplitAttachmentChildrenMessage
+                                                         : kWorksheetChildrenMessage,
+                    BoxButtons::Ok);
+    interaction.FocusField(std::string(WorksheetHeader::kChildAge[child]));
+}
+
+// The children the worksheet prices: every child with an age. A child named without an age, or
+// an age that is no number, stops the run as no children at all do. Returns nullopt when a
+// check stopped it.
 std::optional<int16_t> CountChildren(CaseRecord& record, Interaction& interaction,
                                      WorksheetRun run) {
+    bool checked = run != WorksheetRun::Synopsis;
     int16_t count = 0;
     for (int k = 0; k < WorksheetHeader::kChildren; ++k) {
-        std::optional<double> age = ReadAmount(record.fields.Text(WorksheetHeader::kChildAge[k]));
+        const std::string& text = record.fields.Text(WorksheetHeader::kChildAge[k]);
+        std::optional<double> age = ReadAmount(text);
+        bool named = !record.fields.Text(WorksheetHeader::kChildName[k]).empty();
+        if (!age && checked && (named || !text.empty())) {
+            StopForChildren(interaction, run, k);
+            return std::nullopt;
+        }
         if (!age) {
             continue;
         }
         ++count;
-        if (*age > kAdultAge && run != WorksheetRun::Synopsis &&
+        if (*age > kAdultAge && checked &&
             interaction.Box("Entry Warning", kWorksheetAgeWarning, BoxButtons::YesNo) ==
                 kAnswerYes) {
             interaction.FocusField(std::string(WorksheetHeader::kChildAge[k]));
             return std::nullopt;
         }
     }
-    if (count == 0 && run != WorksheetRun::Synopsis) {
-        interaction.Box("Entry Error",
-                        run == WorksheetRun::SplitAttachment ? kSplitAttachmentChildrenMessage
-                                                             : kWorksheetChildrenMessage,
-                        BoxButtons::Ok);
-        interaction.FocusField(std::string(WorksheetHeader::kChildAge[0]));
+    if (count == 0 && checked) {
+        StopForChildren(interaction, run, 0);
         return std::nullopt;
     }
     return count;

@@ -172,6 +172,13 @@ const CheckCase kCheckCases[] = {
     {"AdultKept", {"5", "19"}, WorksheetRun::Calculate, {kAnswerNo}, true, {"Entry Warning"}, {}},
     {"AdultInSynopsis", {"19"}, WorksheetRun::Synopsis, {}, true, {}, {}},
     {"EighteenIsNoAdult", {"18"}, WorksheetRun::Calculate, {}, true, {}, {}},
+    {"AgeThatIsNoNumber",
+     {"5", "six"},
+     WorksheetRun::Calculate,
+     {},
+     false,
+     {"Entry Error"},
+     {"Age(1)"}},
 };
 
 class EntryCheckTest : public testing::TestWithParam<CheckCase> {};
@@ -199,6 +206,15 @@ TEST_P(EntryCheckTest, ChildrenAndAgesAreCheckedBeforeTheLines) {
 
 INSTANTIATE_TEST_SUITE_P(Worksheet, EntryCheckTest, testing::ValuesIn(kCheckCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WorksheetCalculation, ANamedChildNeedsAnAge) {
+    WorksheetCase w;
+    w.Ages({"5"});
+    w.record.fields.SetText("ChildText(1)", "Sam");
+    ScriptedInteraction interaction;
+    EXPECT_FALSE(CalculateWorksheet(w.record, interaction));
+    EXPECT_EQ(interaction.focused(), std::vector<std::string>{"Age(1)"});
+}
 
 TEST(WorksheetCalculation, MessagesNameWhatIsMissing) {
     WorksheetCase w;
