@@ -145,6 +145,9 @@ TEST(WorksheetWindow, ExtraPageTakesTheWorksheetFigures) {
     EXPECT_EQ(s.Box("NText(1)")->text(), "2");
     EXPECT_EQ(s.Box("County")->text(), "King");
     testing::SaveScreenshot(*s.frame, "worksheet_extra_page");
+    auto* scroll = s.frame->findChild<QScrollArea*>("WorksheetExtra")->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    testing::SaveScreenshot(*s.frame, "worksheet_extra_page_end");
     s.Command("ExtraPageBar", "ClearForm");
     EXPECT_EQ(s.Box("NText(7)")->text(), "");
     s.Command("ExtraPageBar", "ReturnToWorksheet");

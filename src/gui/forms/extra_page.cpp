@@ -55,11 +55,14 @@ ExtraPage::ExtraPage(AppContext& context, QWidget* parent) : QScrollArea(parent)
         if (entry.kind == ExtraKind::Mark) {
             if (marks == nullptr) {
                 marks = new QHBoxLayout();
+                marks->addStretch();  // the marks of a question stand together on the left
                 form->addRow(marks);
             }
-            marks->addWidget(new QLabel(FromView(entry.label), page));
-            marks->addWidget(FieldBox(entry.field, 2, page));
-            marks->addWidget(new QLabel(" )   ", page));
+            for (QWidget* part : {static_cast<QWidget*>(new QLabel(FromView(entry.label), page)),
+                                  static_cast<QWidget*>(FieldBox(entry.field, 2, page)),
+                                  static_cast<QWidget*>(new QLabel(" )   ", page))}) {
+                marks->insertWidget(marks->count() - 1, part);
+            }
             continue;
         }
         marks = nullptr;
