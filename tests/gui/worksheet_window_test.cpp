@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +13,7 @@
 #include <QToolBar>
 
 #include "app/application.h"
+#include "case/case_file.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "forms/frame_window.h"
@@ -92,6 +95,14 @@ TEST(WorksheetWindow, PractitionerFillsCalculatesEditsAndRecalculates) {
     s.Command("WorksheetBar", "TransferToExpress");
     EXPECT_EQ(s.Field("ClaimDayCare"), "$ 600");
     EXPECT_EQ(s.app.express()->findChild<QLineEdit*>("ClaimDayCare")->text(), "$ 600");
+
+    // Saved and opened again, the worksheet shows the same lines.
+    QString path = QDir::temp().filePath("worksheet_window.QCF");
+    ASSERT_TRUE(SaveCaseFile(s.app.record(), path.toStdString()).ok);
+    s.app.express()->OpenCase(path);
+    QFile::remove(path);
+    EXPECT_EQ(s.Box("e9m")->text(), "$ 720");
+    EXPECT_EQ(s.Box("a3f")->text(), "$ 6,585");
 
     s.Command("WorksheetBar", "ReturnToExpress");
     EXPECT_FALSE(s.frame->isVisible());
