@@ -5,7 +5,6 @@
 
 #include "case/case_record.h"
 #include "case/express_read_in.h"
-#include "common/format.h"
 #include "common/interaction.h"
 #include "forms/worksheet_extra_page.h"
 #include "forms/worksheet_lines.h"
