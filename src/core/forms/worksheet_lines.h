@@ -101,10 +101,19 @@ struct WorksheetHeader {
 inline constexpr std::array<std::array<std::string_view, 2>, kColumns> kLine24Paid = {
     {{"DeviationCheck(8)", "DeviationCheck(9)"}, {"DeviationCheck(10)", "DeviationCheck(11)"}}};
 
-// The proposer check boxes of page 1 and the name box of "Proposed by".
-inline constexpr std::array<std::string_view, 5> kProposedOptions = {
-    "ProposedOption(0)", "ProposedOption(1)", "ProposedOption(2)", "ProposedOption(3)",
-    "ProposedOption(4)"};
+// Who proposes the worksheets (page 1's check boxes), one option each, and the name box of
+// "Proposed by".
+struct ProposerOption {
+    std::string_view field;
+    std::string_view caption;
+};
+inline constexpr std::array<ProposerOption, 5> kProposedOptions = {{
+    {"ProposedOption(0)", "State of WA (CSWP)"},
+    {"ProposedOption(1)", "Proposed by Column 1 Parent"},
+    {"ProposedOption(2)", "Proposed by Column 2 Parent"},
+    {"ProposedOption(3)", "Proposed by (name)"},
+    {"ProposedOption(4)", "Signed by the Judicial/Reviewing Officer. (CSW)"},
+}};
 inline constexpr std::string_view kProposedName = "ProposedOther";
 
 // Display patterns of the worksheet's figures.

@@ -25,11 +25,6 @@ constexpr int kFirstColumn = 1;  // grid column of worksheet Column 1
 constexpr const char* kReserveCaption =
     "Self-Support Reserve: (125% of the Federal Poverty Guideline for a one-person family.)";
 
-// The proposer choices of page 1, in the order of their option buttons.
-constexpr const char* kProposerCaptions[] = {"State of WA (CSWP)", "Proposed by Column 1 Parent",
-                                             "Proposed by Column 2 Parent", "Proposed by (name)",
-                                             "Signed by the Judicial/Reviewing Officer. (CSW)"};
-
 QLineEdit* EntryBox(std::string_view field, QWidget* parent, int width = kBoxWidth) {
     return FieldBox(field, width, parent);
 }
@@ -107,8 +102,8 @@ QWidget* WorksheetPage::BuildHeader() {
     grid->addWidget(EntryBox(WorksheetHeader::kParentName[1], header, 0), row, 4, 1, 2);
     grid->addWidget(Caption("        (Column 2)", header), row++, 6);
     for (size_t i = 0; i < forms::kProposedOptions.size(); ++i) {
-        auto* option = new QRadioButton(kProposerCaptions[i], header);
-        option->setObjectName(FromView(forms::kProposedOptions[i]));
+        auto* option = new QRadioButton(FromView(forms::kProposedOptions[i].caption), header);
+        option->setObjectName(FromView(forms::kProposedOptions[i].field));
         grid->addWidget(option, row + static_cast<int>(i) / 3, static_cast<int>(i % 3) * 2, 1, 2);
     }
     row += 2;
