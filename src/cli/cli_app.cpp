@@ -12,6 +12,9 @@
 #include "cli_interaction.h"
 #include "cli_options.h"
 #include "display_json.h"
+#include "forms/worksheet_calculation.h"
+#include "forms/worksheet_commands.h"
+#include "forms/worksheet_transfer.h"
 #include "maintenance/maintenance_command.h"
 #include "maintenance_json.h"
 #include "report_output.h"
@@ -19,6 +22,7 @@
 #include "support_json.h"
 #include "tax/net_income_phase.h"
 #include "tax_json.h"
+#include "worksheet_json.h"
 
 namespace tovaris::cli {
 namespace {
@@ -36,6 +40,8 @@ constexpr const char* kUsage =
     "  report childsupport|maintenance CASE.QCF [options] -o FILE.pdf | --text\n"
     "                 the results screen's report as a PDF file, or its text runs\n"
     "                 (--preparer NAME, --office NAME, --date TEXT for the header)\n"
+    "  worksheet      the worksheet's Calculate Worksheet (after --from-express, "
+    "--estimate-taxes)\n"
     "  --help, --version\n"
     "\n"
     "Options: --extrapolation Dont|Curve|Linear, --shared-method SumDays|SumDaysColorado|"
@@ -45,7 +51,8 @@ constexpr const char* kUsage =
     "MaintFirst|CSFirst,\n"
     "  --self-support N, --claim-net N, --other-net N, --parent-column 1|2,\n"
     "  --warnings continue|stop, --apply-deviation-answer yes|no, --old-table-answer yes|no,\n"
-    "  --table Current|Old, --pretty\n"
+    "  --table Current|Old, --pretty, --from-express, --estimate-taxes,\n"
+    "  --clear-worksheet-answer yes|no\n"
     "See docs/cli.md for the output.\n";
 
 // The typed "New Net Per Month" of each party, with the override state typing them gives.
@@ -85,11 +92,29 @@ void RunTaxes(CaseRecord& record) {
     RunNetIncomePhase(record);
 }
 
+// The worksheet screen's commands in the order a practitioner presses them.
+ReadInResult RunWorksheet(const Request& request, CaseRecord& record, CliInteraction& interaction) {
+    if (request.fromExpress) {
+        forms::GetDataFromExpress(record, interaction);
+    }
+    if (request.estimateTaxes && !forms::EstimateTaxes(record, interaction)) {
+        return interaction.Stopped();
+    }
+    if (!forms::CalculateWorksheet(record, interaction)) {
+        return interaction.Stopped();
+    }
+    return {};
+}
+
 // The command's read-in and calculation; the snapshot of the globals is taken right after the
 // read-in, before anything is calculated.
-ReadInResult RunCommand(const Request& request, CaseRecord& record, Interaction& interaction,
+ReadInResult RunCommand(const Request& request, CaseRecord& record, CliInteraction& interaction,
                         CaseSnapshot& snapshot) {
     auto takeSnapshot = [&] { snapshot.Take(record.globals); };
+    if (request.command == "worksheet") {
+        takeSnapshot();  // the worksheet reads its own lines; only the tax estimate reads the case
+        return RunWorksheet(request, record, interaction);
+    }
     if (request.command == "childsupport") {
         return RunChildSupportCommand(record, interaction, takeSnapshot);
     }
@@ -177,7 +202,9 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
     if (!CaregiverFrameEnabled(record.fields)) {
         json["case"].erase("CaregiverCode");  // read only where the caregiver frame is in use
     }
-    if (!result.stopped && request->command != "validate") {
+    bool worksheet = request->command == "worksheet";
+    if (!result.stopped && request->command != "validate" &&
+        (!worksheet || request->estimateTaxes)) {
         json["tax"] = TaxJson(record.results.tax, record.globals.ClaimFilingStatus == "MFJ",
                               record.globals.PayerFilingStatus == "MFJ");
     }
@@ -188,6 +215,9 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
     if (!result.stopped && request->command == "maintenance") {
         json["support"] = SupportJson(record);  // the child support the award ended with
         json["maintenance"] = MaintenanceJson(record);
+    }
+    if (!result.stopped && worksheet) {
+        json["worksheet"] = WorksheetJson(record);
     }
     return Print(out, json, request->pretty);
 }

@@ -6,6 +6,9 @@ int CliInteraction::AnswerFor(const std::string& title) const {
     if (title == "Entry Warning") {
         return answers_.stopAtWarnings ? kAnswerYes : kAnswerNo;
     }
+    if (title == "Data Transfer Option") {
+        return answers_.clearWorksheet ? kAnswerYes : kAnswerNo;
+    }
     if (title == "Apply Deviation") {
         return answers_.applyDeviation ? kAnswerYes : kAnswerNo;
     }
@@ -26,6 +29,11 @@ int CliInteraction::Box(const std::string& title, const std::string& message, Bo
     int answer = AnswerFor(title);
     Record(title, message, answer == kAnswerYes ? "Yes" : "No");
     return answer;
+}
+
+ReadInResult CliInteraction::Stopped() const {
+    const nlohmann::ordered_json& last = messages_.back();
+    return {true, last["title"].get<std::string>(), last["message"].get<std::string>(), focused_};
 }
 
 void CliInteraction::Notice(const std::string& title, const std::string& message) {

@@ -78,6 +78,8 @@ const std::map<std::string, Setter>& ValueOptions() {
                                     [](Request& r, bool v) { r.answers.stopAtWarnings = v; })},
         {"--apply-deviation-answer",
          Choice<bool>(kYesNo, [](Request& r, bool v) { r.answers.applyDeviation = v; })},
+        {"--clear-worksheet-answer",
+         Choice<bool>(kYesNo, [](Request& r, bool v) { r.answers.clearWorksheet = v; })},
         {"--old-table-answer",
          Choice<bool>(kYesNo, [](Request& r, bool v) { r.answers.continueOldTable = v; })},
         {"--table",
@@ -93,6 +95,8 @@ const std::map<std::string, std::function<void(Request&)>>& FlagOptions() {
         {"--limits", [](Request& r) { r.limits = true; }},
         {"--deviation", [](Request& r) { r.deviation = true; }},
         {"--pretty", [](Request& r) { r.pretty = true; }},
+        {"--from-express", [](Request& r) { r.fromExpress = true; }},
+        {"--estimate-taxes", [](Request& r) { r.estimateTaxes = true; }},
     };
     return flags;
 }
@@ -124,7 +128,8 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, Request& reque
 }  // namespace
 
 std::optional<Request> ParseRequest(const std::vector<std::string>& args, std::string& error) {
-    static const char* kCommands[] = {"childsupport", "maintenance", "validate", "tax"};
+    static const char* kCommands[] = {"childsupport", "maintenance", "validate", "tax",
+                                      "worksheet"};
     Request request;
     if (args.empty() ||
         std::find(std::begin(kCommands), std::end(kCommands), args[0]) == std::end(kCommands)) {

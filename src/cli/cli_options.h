@@ -11,7 +11,7 @@ namespace tovaris::cli {
 
 // One parsed command line.
 struct Request {
-    std::string command;  // "childsupport", "maintenance", "validate", "tax"
+    std::string command;  // "childsupport", "maintenance", "validate", "tax", "worksheet"
     std::string casePath;
     CaseOptions options;
     std::optional<bool> applyMaintToCS;  // given explicitly; else the calculation order decides
@@ -22,6 +22,8 @@ struct Request {
     std::optional<float> otherNet;
     Answers answers;
     bool pretty = false;
+    bool fromExpress = false;    // worksheet: "Get Data From Express Form" first
+    bool estimateTaxes = false;  // worksheet: "Estimate Taxes" before the calculation
 };
 
 // Parses the arguments after the program name. Returns the request, or sets `error` to the

@@ -41,17 +41,48 @@ std::string ReadFile(const fs::path& path) {
 
 // Every example through a command, pinned as JSON that was checked by hand once. Set
 // TOVARIS_UPDATE_GOLDEN=1 to write the files anew after an intended change.
-void ExpectGoldenOutputs(const std::string& command) {
+// A stop is pinned like any other result (its JSON says where it stopped).
+void ExpectGoldenOutputs(const std::string& command, const std::vector<std::string>& options = {}) {
     for (const char* name : {"Custodial", "NonCustodial", "SharedOvernights", "SplitTwoEach",
                              "JointFilerNewSpouse", "NoMinorsMaintenance"}) {
-        CliRun run = RunArgs({command, Example(std::string(name) + ".QCF"), "--pretty"});
-        EXPECT_EQ(run.exit, kExitOk) << name << run.err;
+        std::vector<std::string> args = {command, Example(std::string(name) + ".QCF"), "--pretty"};
+        args.insert(args.end(), options.begin(), options.end());
+        CliRun run = RunArgs(args);
+        EXPECT_NE(run.exit, kExitUsage) << name << run.err;
         fs::path golden = kSource / "tests/cli/golden" / (command + "_" + name + ".json");
         if (std::getenv("TOVARIS_UPDATE_GOLDEN") != nullptr) {
             std::ofstream(golden, std::ios::binary) << run.out;
             continue;
         }
         EXPECT_EQ(run.out, ReadFile(golden)) << name;
+    }
+}
+
+// Worksheets filled as a practitioner fills them: data from the Express screen, taxes, then the
+// calculation. The case without minors stops for want of children.
+TEST(CliWorksheet, ExamplesMatchTheirGoldenJson) {
+    ExpectGoldenOutputs("worksheet", {"--from-express", "--estimate-taxes"});
+}
+
+TEST(CliWorksheet, CalculatesTheLinesAsTheyStand) {
+    CliRun run = RunArgs({"worksheet", Example("Custodial.QCF")});
+    EXPECT_EQ(run.exit, kExitStopped);  // the example's worksheet holds no children yet
+    nlohmann::json json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(
+        json["stopped"]["message"],
+        "To Calculate the Child Support Worksheet, Please Enter The Child(ren) And Their Ages");
+    EXPECT_EQ(json["stopped"]["field"], "Age(0)");
+    EXPECT_FALSE(json.contains("tax"));
+}
+
+TEST(CliWorksheet, ClearingFirstEmptiesTheHeader) {
+    for (const char* answer : {"yes", "no"}) {
+        CliRun run = RunArgs({"worksheet", Example("Custodial.QCF"), "--from-express",
+                              "--clear-worksheet-answer", answer});
+        nlohmann::json json = nlohmann::json::parse(run.out);
+        EXPECT_EQ(json["worksheet"]["header"]["County"],
+                  answer == std::string("yes") ? "" : "King");
+        EXPECT_EQ(json["worksheet"]["lines"]["1a"]["column2"][0], "$ 4,333.33");
     }
 }
 
@@ -261,6 +292,9 @@ TEST(CliArguments, RefusalsGoToStandardErrorWithExitTwo) {
         {{"validate", custodial, "--self-support"}, "option --self-support needs a value"},
         {{"validate", custodial, "--self-support", "lots"}, "bad value 'lots' for --self-support"},
         {{"maintenance", custodial, "--maint-tax", "both"}, "bad value 'both' for --maint-tax"},
+        {{"worksheet", custodial, "--clear-worksheet-answer", "maybe"},
+         "bad value 'maybe' for --clear-worksheet-answer"},
+        {{"worksheet", "--from-express"}, "the worksheet command needs a case file"},
         {{"validate", "/no/such/case.QCF"}, "could not be opened"},
     };
     for (const Case& c : cases) {

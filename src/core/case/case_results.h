@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/worksheet_results.h"
 #include "maintenance/maintenance_results.h"
 #include "support/support_results.h"
 #include "tax/tax_results.h"
@@ -11,6 +12,7 @@ struct CaseResults {
     TaxResults tax;
     SupportResults support;
     maintenance::MaintenanceResults maintenance;
+    forms::WorksheetResults worksheet;
 };
 
 }  // namespace tovaris

@@ -18,18 +18,6 @@ namespace {
 using support::Pass;
 using support::Residence;
 
-support::ExtrapolationMethod ExtrapolationOf(Extrapolation choice) {
-    switch (choice) {
-        case Extrapolation::Curve:
-            return support::ExtrapolationMethod::Curve;
-        case Extrapolation::Linear:
-            return support::ExtrapolationMethod::Linear;
-        case Extrapolation::Dont:
-            break;
-    }
-    return support::ExtrapolationMethod::Dont;
-}
-
 support::SharedMethod SharedMethodOf(SharedMethod choice) {
     switch (choice) {
         case SharedMethod::SumDaysColorado:
@@ -49,7 +37,7 @@ Pass PassSettings(const CaseRecord& record) {
     pass.sharedMethod = SharedMethodOf(record.options.sharedMethod);
     pass.claimNet = record.results.tax.Claim.NetMonthly;
     pass.payerNet = record.results.tax.Payer.NetMonthly;
-    pass.method = ExtrapolationOf(record.options.extrapolation);
+    pass.method = support::ExtrapolationOf(record.options.extrapolation);
     pass.extrapolate = record.options.extrapolation == Extrapolation::Dont ? 0 : 1;
     return pass;
 }

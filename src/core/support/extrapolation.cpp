@@ -35,6 +35,18 @@ float Apply(const Line& line, float combinedNet) {
 
 }  // namespace
 
+ExtrapolationMethod ExtrapolationOf(Extrapolation choice) {
+    switch (choice) {
+        case Extrapolation::Curve:
+            return ExtrapolationMethod::Curve;
+        case Extrapolation::Linear:
+            return ExtrapolationMethod::Linear;
+        case Extrapolation::Dont:
+            break;
+    }
+    return ExtrapolationMethod::Dont;
+}
+
 std::string_view MenuCaption(ExtrapolationMethod method) {
     return kCaptions[static_cast<int>(method)];
 }

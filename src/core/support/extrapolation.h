@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "case/case_options.h"
+
 namespace tovaris::support {
 
 // How support is priced for a combined net income above the top of the economic table. The
@@ -17,6 +19,9 @@ enum class ExtrapolationMethod {
 
 // The menu caption of each item, as the menus show it.
 std::string_view MenuCaption(ExtrapolationMethod method);
+
+// The method of the case's extrapolation menu choice.
+ExtrapolationMethod ExtrapolationOf(Extrapolation choice);
 
 // The case's ExtrapolateFlag for a checked item: 1 for Curve or Linear, 0 for Dont.
 int16_t ExtrapolateFlagFor(ExtrapolationMethod method);

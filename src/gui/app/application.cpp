@@ -104,7 +104,9 @@ void Application::CreateScreens() {
     options_ = std::make_unique<CaseOptionActions>(record_);
     express_ = std::make_unique<ExpressEntryWindow>(context_, *options_);
     SetUpScreen(*express_, context_.preferences, context_.scale.monAdj);
-    frame_ = std::make_unique<FrameWindow>(context_);
+    record_.globals.WorksheetFontName = "Tahoma";
+    record_.globals.WorksheetFontSize = 10;
+    frame_ = std::make_unique<FrameWindow>(context_, *options_);
     SetUpScreen(*frame_, context_.preferences, context_.scale.monAdj);
 
     auto showFrame = [this](FrameWindow::Page page) {
@@ -120,9 +122,12 @@ void Application::CreateScreens() {
         express_->show();
         express_->raise();
     });
-
-    record_.globals.WorksheetFontName = "Tahoma";
-    record_.globals.WorksheetFontSize = 10;
+    connect(frame_.get(), &FrameWindow::expressDataChanged, this, [this] {
+        express_->RefreshForm();
+        emit express_->caseChanged();
+    });
+    connect(express_.get(), &ExpressEntryWindow::caseOpened, frame_.get(),
+            &FrameWindow::CaseOpened);
     ApplySelfSupportDefault(context_.preferences, record_);
     express_->SyncMenus();
 }

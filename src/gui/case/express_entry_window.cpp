@@ -372,6 +372,7 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
         saved_.Mark(context_.record, chosen.toStdString());
         ShowNewCase();
         statusBar()->showMessage("Case opened from " + QDir::toNativeSeparators(chosen));
+        emit caseOpened();
     }
     form_->Refresh();
     ShowCaseState();

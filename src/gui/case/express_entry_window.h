@@ -57,6 +57,8 @@ class ExpressEntryWindow : public QMainWindow {
     void openFinancialDeclaration();
     // A case was opened or cleared: every screen shows the record again.
     void caseChanged();
+    // A case file was opened (after caseChanged).
+    void caseOpened();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,21 +1,33 @@
 #include "forms/frame_window.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
+#include "app/case_option_actions.h"
 #include "app/flow_layout.h"
-
 #include "case/preferences.h"
+#include "forms/extra_page.h"
+#include "forms/worksheet_calculation.h"
+#include "forms/worksheet_commands.h"
+#include "forms/worksheet_extra_page.h"
+#include "forms/worksheet_page.h"
+#include "forms/worksheet_transfer.h"
 
 namespace tovaris::gui {
 
 namespace {
 
-constexpr const char* kClearWorksheetQuestion =
-    "Are You Sure That You Want To Delete All Entries In This Worksheet?";
+constexpr double kSmallZoom = 0.8;            // "Small" shows the worksheet at four fifths
+constexpr double kTitlePoints = 14;           // the worksheet's title label
+constexpr double kFontPoints[2] = {9, 9.75};  // font size codes 9 and 10 as a screen sets them
 constexpr const char* kClearDeclarationQuestion =
     "Are You Sure That You Want To Delete All Entries In This Financial Declaration?";
 
@@ -28,7 +40,7 @@ QWidget* PagePlaceholder(const QString& name, const QString& caption, QWidget* p
 
 }  // namespace
 
-FrameWindow::FrameWindow(AppContext& context, QWidget* parent)
+FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidget* parent)
     : QMainWindow(parent), context_(context) {
     setObjectName("Frame");
     setWindowTitle("Washington State Child Support Schedule Worksheets");
@@ -60,8 +72,6 @@ FrameWindow::FrameWindow(AppContext& context, QWidget* parent)
             emit returnToExpressForm();
         });
     }
-    ConnectCommand(bars_[0], "ClearSheet",
-                   [this] { ClearScreen(kClearWorksheetQuestion, Screen::Worksheet); });
     ConnectCommand(bars_[1], "ClearForm", [this] {
         ClearScreen(kClearDeclarationQuestion, Screen::FinancialDeclaration);
     });
@@ -77,14 +87,144 @@ FrameWindow::FrameWindow(AppContext& context, QWidget* parent)
         layout->addWidget(bar);
     }
     pages_ = new QStackedWidget(central);
-    pages_->addWidget(
-        PagePlaceholder("Worksheet", "Washington State Child Support Worksheet", this));
+    worksheet_ = new WorksheetPage(context_, this);
+    extra_ = new ExtraPage(context_, this);
+    pages_->addWidget(worksheet_);
     pages_->addWidget(PagePlaceholder("FinancialDeclaration", "Financial Declaration", this));
-    pages_->addWidget(PagePlaceholder("WorksheetExtra", "Worksheet Extra Page", this));
+    pages_->addWidget(extra_);
     layout->addWidget(pages_, 1);
     setCentralWidget(central);
-    resize(900, 680);
+    ConnectWorksheetCommands();
+    BuildMenus(options);
+    // A new case writes the worksheet font at the labels' designed size (before display scaling).
+    if (context_.record.globals.WorksheetFontPoints == 0) {
+        context_.record.globals.WorksheetFontPoints =
+            static_cast<float>(QApplication::font().pointSizeF() / context_.scale.monAdj);
+    }
+    ApplyFonts();
+    resize(1000, 720);
     ShowPage(Page::Worksheet);
+}
+
+void FrameWindow::ConnectWorksheetCommands() {
+    CaseRecord& record = context_.record;
+    Interaction& interaction = context_.interaction;
+    ConnectCommand(bars_[0], "ClearSheet", [this, &record, &interaction] {
+        if (forms::ClearSheet(record, interaction)) {
+            worksheet_->Refresh();
+        }
+    });
+    ConnectCommand(bars_[0], "GetExpressData", [this, &record, &interaction] {
+        forms::GetDataFromExpress(record, interaction);
+        worksheet_->Refresh();
+        emit expressDataChanged();  // the income screens showed monthly amounts meanwhile
+    });
+    ConnectCommand(bars_[0], "TransferToExpress", [this, &record] {
+        forms::TransferDataToExpress(record);
+        emit expressDataChanged();
+    });
+    ConnectCommand(bars_[0], "EstimateTaxes", [this, &record, &interaction] {
+        forms::EstimateTaxes(record, interaction);
+        worksheet_->Refresh();
+        emit expressDataChanged();  // the read-in brought the income screens up to date
+    });
+    ConnectCommand(bars_[0], "CalculateWorksheet", [this, &record, &interaction] {
+        forms::CalculateWorksheet(record, interaction);
+        worksheet_->Refresh();
+    });
+    ConnectCommand(bars_[2], "ClearForm", [this, &record] {
+        forms::ClearExtraPage(record);
+        extra_->Refresh();
+    });
+    ConnectCommand(bars_[2], "GetWorksheetData", [this, &record] {
+        forms::GetDataFromWorksheet(record);
+        extra_->Refresh();
+    });
+}
+
+// The worksheet's own menus: its copy of the extrapolation items, the display size and the
+// worksheet font, and the way to the order summary entry page.
+void FrameWindow::BuildMenus(CaseOptionActions& options) {
+    QMenu* extrapolation = menuBar()->addMenu("Extrapolation");
+    options.AddExtrapolationItems(*extrapolation);
+    connect(extrapolation, &QMenu::triggered, this, [this] {
+        if (isVisible() && !worksheet_->findChild<QLineEdit*>("a5")->text().isEmpty()) {
+            forms::CalculateWorksheet(context_.record, context_.interaction);
+            worksheet_->Refresh();
+        }
+    });
+    QMenu* view = menuBar()->addMenu("View");
+    zoomItems_ = new QActionGroup(this);
+    for (auto [name, caption, zoom] :
+         {std::tuple{"Large", "Large", Zoom::Large}, std::tuple{"Small", "Small", Zoom::Small}}) {
+        QAction* item = view->addAction(caption);
+        item->setObjectName(name);
+        item->setCheckable(true);
+        zoomItems_->addAction(item);
+        connect(item, &QAction::triggered, this, [this, zoom] { SetZoom(zoom); });
+    }
+    view->addSeparator();
+    fontItems_ = new QActionGroup(this);
+    for (int16_t size : {int16_t{9}, int16_t{10}}) {
+        QAction* item = view->addAction(QString("Worksheet Font Size %1").arg(size));
+        item->setObjectName(QString("FontSize%1").arg(size));
+        item->setCheckable(true);
+        fontItems_->addAction(item);
+        connect(item, &QAction::triggered, this, [this, size] { SetFontSize(size); });
+    }
+    view->addSeparator();
+    QAction* summary = view->addAction("Order Summary Entry Page");
+    summary->setObjectName("ExtraPage");
+    connect(summary, &QAction::triggered, this, [this] { ShowPage(Page::WorksheetExtra); });
+}
+
+void FrameWindow::SetZoom(Zoom zoom) {
+    zoom_[static_cast<int>(page_)] = zoom;
+    ApplyFonts();
+}
+
+void FrameWindow::SetFontSize(int16_t size) {
+    CaseGlobals& globals = context_.record.globals;
+    globals.WorksheetFontSize = size;
+    globals.WorksheetFontPoints = static_cast<float>(kFontPoints[size == 9 ? 0 : 1]);
+    ApplyFonts();
+}
+
+// The worksheet font scaled for the display, and shrunk on a page shown "Small".
+void FrameWindow::ApplyFonts() {
+    const CaseGlobals& globals = context_.record.globals;
+    auto fontFor = [&](Page page) {
+        QFont font(QString::fromStdString(globals.WorksheetFontName));
+        double factor = context_.scale.monAdj * (zoom(page) == Zoom::Small ? kSmallZoom : 1.0);
+        font.setPointSizeF(globals.WorksheetFontPoints * factor);
+        return std::pair{font, factor};
+    };
+    auto [sheetFont, sheetFactor] = fontFor(Page::Worksheet);
+    worksheet_->ApplyFont(sheetFont, kTitlePoints * sheetFactor);
+    extra_->ApplyFont(fontFor(Page::WorksheetExtra).first);
+    Zoom shown = zoom(page_);
+    for (QAction* item : zoomItems_->actions()) {
+        item->setChecked(item->objectName() == (shown == Zoom::Large ? "Large" : "Small"));
+    }
+    for (QAction* item : fontItems_->actions()) {
+        item->setChecked(item->objectName() ==
+                         QString("FontSize%1").arg(globals.WorksheetFontSize));
+    }
+}
+
+void FrameWindow::CaseOpened() {
+    for (Zoom& zoom : zoom_) {
+        if (zoom == Zoom::Small) {
+            zoom = Zoom::Large;
+        }
+    }
+    ApplyFonts();
+    Refresh();
+}
+
+void FrameWindow::Refresh() {
+    worksheet_->Refresh();
+    extra_->Refresh();
 }
 
 QWidget* FrameWindow::BuildBar(
@@ -122,6 +262,8 @@ void FrameWindow::ShowPage(Page page) {
     for (int i = 0; i < 3; ++i) {
         bars_[i]->setVisible(i == index);
     }
+    Refresh();  // the two worksheet pages share the header fields
+    ApplyFonts();
 }
 
 void FrameWindow::ClearScreen(const char* question, Screen screen) {

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 
 #include "app/app_context.h"
 
+class QActionGroup;
 class QStackedWidget;
 
 namespace tovaris::gui {
+
+class CaseOptionActions;
+class ExtraPage;
+class WorksheetPage;
 
 // The window that carries the worksheet, its extra page and the financial declaration, each
 // with its own command bar. It has no minimise or maximise box. A command bar wraps onto a
@@ -15,25 +21,45 @@ class FrameWindow : public QMainWindow {
     Q_OBJECT
   public:
     enum class Page { Worksheet, FinancialDeclaration, WorksheetExtra };
+    // Display size of each page; "Large" at start-up.
+    enum class Zoom { Large, Small };
 
-    explicit FrameWindow(AppContext& context, QWidget* parent = nullptr);
+    FrameWindow(AppContext& context, CaseOptionActions& options, QWidget* parent = nullptr);
 
     void ShowPage(Page page);
     Page page() const { return page_; }
+    Zoom zoom(Page page) const { return zoom_[static_cast<int>(page)]; }
+    void SetZoom(Zoom zoom);
+
+    // A case was opened: the worksheet back to "Large" and in the case's font.
+    void CaseOpened();
+    // The case record changed outside the frame: the pages show it again.
+    void Refresh();
 
   signals:
     void returnToExpressForm();
+    // The worksheet wrote into the Express Entry and income screens' fields.
+    void expressDataChanged();
 
   private:
     QWidget* BuildBar(const char* name,
                       std::initializer_list<std::pair<const char*, const char*>> commands);
+    void BuildMenus(CaseOptionActions& options);
     void ConnectCommand(QWidget* bar, const char* name, std::function<void()> command);
+    void ConnectWorksheetCommands();
     void ClearScreen(const char* question, Screen screen);
+    void SetFontSize(int16_t size);
+    void ApplyFonts();
 
     AppContext& context_;
     QStackedWidget* pages_;
+    WorksheetPage* worksheet_;
+    ExtraPage* extra_;
     QWidget* bars_[3];
+    QActionGroup* zoomItems_;
+    QActionGroup* fontItems_;
     Page page_ = Page::Worksheet;
+    std::array<Zoom, 3> zoom_{Zoom::Large, Zoom::Large, Zoom::Large};
 };
 
 }  // namespace tovaris::gui
