@@ -30,6 +30,7 @@ constexpr std::pair<const char*, std::string_view> kHeader[] = {
 
 ExtraPage::ExtraPage(AppContext& context, QWidget* parent) : QScrollArea(parent) {
     setObjectName("WorksheetExtra");
+    setFocusPolicy(Qt::NoFocus);  // Tab goes through the fields, not the frame
     setWidgetResizable(true);
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);

@@ -145,7 +145,7 @@ void FrameWindow::ConnectWorksheetCommands() {
 // The worksheet's own menus: its copy of the extrapolation items, the display size and the
 // worksheet font, and the way to the order summary entry page.
 void FrameWindow::BuildMenus(CaseOptionActions& options) {
-    QMenu* extrapolation = menuBar()->addMenu("Extrapolation");
+    QMenu* extrapolation = menuBar()->addMenu("E&xtrapolation");
     options.AddExtrapolationItems(*extrapolation);
     connect(extrapolation, &QMenu::triggered, this, [this] {
         if (isVisible() && !worksheet_->findChild<QLineEdit*>("a5")->text().isEmpty()) {
@@ -153,7 +153,7 @@ void FrameWindow::BuildMenus(CaseOptionActions& options) {
             worksheet_->Refresh();
         }
     });
-    QMenu* view = menuBar()->addMenu("View");
+    QMenu* view = menuBar()->addMenu("&View");
     zoomItems_ = new QActionGroup(this);
     for (auto [name, caption, zoom] :
          {std::tuple{"Large", "Large", Zoom::Large}, std::tuple{"Small", "Small", Zoom::Small}}) {

@@ -56,6 +56,7 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 WorksheetPage::WorksheetPage(AppContext& context, QWidget* parent)
     : QScrollArea(parent), context_(context) {
     setObjectName("Worksheet");
+    setFocusPolicy(Qt::NoFocus);  // Tab goes through the fields, not the frame
     setWidgetResizable(true);
     auto* sheet = new QWidget(this);
     auto* layout = new QVBoxLayout(sheet);
