@@ -1,0 +1,116 @@
+#include "calculator_cli.h"
+
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <stdexcept>
+
+#include "calculator_options.h"
+#include "calculators/entry_error.h"
+#include "calculators/financial_calculator.h"
+#include "cli_app.h"
+
+namespace tovaris::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using namespace tovaris::calculators;
+
+// A value the command line cannot mean (a word outside its choices): exit 2.
+struct BadValue : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string Choose(const CalculatorArgs& args, const std::string& name,
+                   const std::vector<std::string>& words) {
+    std::string value = args.Text(name);
+    for (const std::string& word : words) {
+        if (value == word) {
+            return value;
+        }
+    }
+    throw BadValue("bad value '" + value + "' for --" + name);
+}
+
+// Either the results under their output names, or the entry error that stopped the command.
+template <typename Results>
+Json OutcomeJson(const Outcome<Results>& outcome,
+                 const std::function<void(const Results&, Json&)>& put) {
+    Json json;
+    if (const auto* error = std::get_if<EntryError>(&outcome)) {
+        json["stopped"] = {
+            {"title", kEntryErrorTitle}, {"message", error->message}, {"field", error->field}};
+        return json;
+    }
+    json["stopped"] = nullptr;
+    put(std::get<Results>(outcome), json);
+    return json;
+}
+
+Json RunFinancial(const CalculatorArgs& args) {
+    const int option = std::stoi(Choose(args, "option", {"1", "2", "3", "4", "5", "6", "7"}));
+    return OutcomeJson<FinancialAnswer>(
+        CalculateFinancial(option, {args.Text("text1"), args.Text("text2"), args.Text("text3"),
+                                    args.Text("text4")}),
+        [](const FinancialAnswer& answer, Json& json) {
+            json["Answer"] = answer.answer;
+            json["AnswerText"] = answer.answerText;
+            if (!answer.answerNote.empty()) {
+                json["AnswerNote"] = answer.answerNote;
+            }
+        });
+}
+
+struct CalculatorCommand {
+    const char* name;
+    CalculatorSyntax syntax;
+    std::function<Json(const CalculatorArgs&)> run;
+};
+
+const std::vector<CalculatorCommand>& Commands() {
+    static const std::vector<CalculatorCommand> commands = {
+        {"fincalc", {{"option", "text1", "text2", "text3", "text4"}, {}}, RunFinancial},
+    };
+    return commands;
+}
+
+const CalculatorCommand* Find(const std::string& name) {
+    for (const CalculatorCommand& command : Commands()) {
+        if (name == command.name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+int Refuse(std::ostream& err, const std::string& reason) {
+    err << "tovaris-cli: " << reason << " (see tovaris-cli --help)\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+bool IsCalculatorCommand(const std::string& command) {
+    return Find(command) != nullptr;
+}
+
+int RunCalculatorCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const CalculatorCommand& command = *Find(args.at(0));
+    std::string error;
+    std::optional<CalculatorArgs> parsed = ParseCalculatorArgs(
+        std::vector<std::string>(args.begin() + 1, args.end()), command.syntax, error);
+    if (!parsed) {
+        return Refuse(err, error);
+    }
+    Json json;
+    json["command"] = command.name;
+    try {
+        json.update(command.run(*parsed));
+    } catch (const BadValue& bad) {
+        return Refuse(err, bad.what());
+    }
+    out << json.dump(parsed->pretty ? 2 : -1) << "\n";
+    return json["stopped"].is_null() ? kExitOk : kExitStopped;
+}
+
+}  // namespace tovaris::cli

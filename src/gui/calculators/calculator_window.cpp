@@ -1,0 +1,80 @@
+#include "calculators/calculator_window.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/app_context.h"
+#include "app/menu_items.h"
+#include "app/message_box.h"
+
+namespace tovaris::gui {
+
+CalculatorWindow::CalculatorWindow(AppContext& context, const char* name, const QString& title,
+                                   QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setWindowFlag(Qt::Window);
+    BuildMenus();
+}
+
+// Printing comes with the print engine; until then its items are shown disabled.
+void CalculatorWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    connect(AddMenuItem(*file, "QuitProgram", "Quit Program"), &QAction::triggered, this,
+            [this] { context_.requestQuit(); });
+    QMenu* print = menuBar()->addMenu("Print");
+    AddMenuItem(*print, "PrintScreenImage", "Print Screen Image", false);
+    AddMenuItem(*print, "PrinterSetup", "Printer Setup", false);
+}
+
+void CalculatorWindow::ShowEntryError(const calculators::EntryError& error) {
+    Box(calculators::kEntryErrorTitle, QString::fromStdString(error.message), BoxButtons::Ok, this);
+    if (auto* field = findChild<QWidget*>(QString::fromStdString(error.field))) {
+        field->setFocus();
+    }
+}
+
+QString CalculatorWindow::Entry(const QString& name) const {
+    auto* edit = findChild<QLineEdit*>(name);
+    return edit != nullptr ? edit->text() : QString();
+}
+
+QLineEdit* CalculatorWindow::MakeEntry(const QString& name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaximumWidth(130);
+    return edit;
+}
+
+QLineEdit* CalculatorWindow::MakeOutput(const QString& name, QWidget* parent) {
+    QLineEdit* edit = MakeEntry(name, parent);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QPushButton* CalculatorWindow::MakeButton(const char* name, const QString& caption,
+                                          QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* CalculatorWindow::MakeReturnButton(const char* name, QWidget* parent) {
+    QPushButton* button = MakeButton(name, "Return", parent);
+    connect(button, &QPushButton::clicked, this, &QWidget::hide);
+    return button;
+}
+
+QGroupBox* CalculatorWindow::Frame(const char* name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
+}  // namespace tovaris::gui

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli_app.h"
+
+namespace tovaris::cli {
+namespace {
+
+struct CalcRun {
+    int exit;
+    nlohmann::json json;
+    std::string err;
+};
+
+CalcRun RunArgs(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    int exit = RunCli(args, out, err);
+    nlohmann::json json = out.str().empty() ? nlohmann::json() : nlohmann::json::parse(out.str());
+    return {exit, json, err.str()};
+}
+
+TEST(CliFinancialCalculator, PrintsTheAnswerAndItsNote) {
+    CalcRun payment = RunArgs(
+        {"fincalc", "--option", "1", "--text1", "6", "--text2", "100000", "--text3", "360"});
+    EXPECT_EQ(payment.exit, kExitOk) << payment.err;
+    EXPECT_EQ(payment.json["command"], "fincalc");
+    EXPECT_TRUE(payment.json["stopped"].is_null());
+    EXPECT_NEAR(payment.json["Answer"].get<double>(), 599.55, 0.005);
+    EXPECT_EQ(payment.json["AnswerText"], "599.55");
+    EXPECT_FALSE(payment.json.contains("AnswerNote"));
+
+    CalcRun balance = RunArgs({"fincalc", "--option", "3", "--text1", "100000", "--text2", "360",
+                               "--text3", "599.55", "--text4", "12"});
+    EXPECT_EQ(balance.json["AnswerText"], "98,771.99");
+    EXPECT_TRUE(balance.json.contains("AnswerNote"));
+}
+
+TEST(CliFinancialCalculator, AnEntryErrorStopsWithItsField) {
+    CalcRun run = RunArgs({"fincalc", "--option", "1", "--text1", "6", "--text3", "360"});
+    EXPECT_EQ(run.exit, kExitStopped);
+    EXPECT_EQ(run.json["stopped"]["title"], "Entry Error");
+    EXPECT_EQ(run.json["stopped"]["message"],
+              "Cannot calculate a valid answer. Try changing your entries.");
+    EXPECT_EQ(run.json["stopped"]["field"], "Text2");
+    EXPECT_FALSE(run.json.contains("Answer"));
+}
+
+TEST(CliCalculators, RefuseBadOptions) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"fincalc", "--option", "8"},
+             {"fincalc", "--option"},
+             {"fincalc", "--rate", "6"},
+         }) {
+        CalcRun run = RunArgs(args);
+        EXPECT_EQ(run.exit, kExitUsage) << args.back();
+        EXPECT_TRUE(run.json.is_null());
+        EXPECT_NE(run.err.find("tovaris-cli: "), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace tovaris::cli

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include "app/application.h"
+#include "calculators/financial_window.h"
+#include "case/express_entry_window.h"
+#include "common/scripted_interaction.h"
+#include "gui_test_support.h"
+
+namespace tovaris::gui {
+namespace {
+
+constexpr DisplayMetrics kDesignedDisplay{800, 600, 15, 15};
+
+struct Started {
+    Started() {
+        app.Start(kDesignedDisplay);
+        app.EnterCaseData();
+    }
+    MemoryPreferenceStore preferences;
+    ScriptedInteraction interaction;
+    Application app{preferences, interaction, "/opt/tovaris"};
+
+    // Opens the calculator through the Express Entry Tools menu item.
+    template <typename Window>
+    Window& Open(const char* item) {
+        QAction* action = app.express()->menuItem(item);
+        EXPECT_TRUE(action->isEnabled()) << item;
+        action->trigger();
+        auto* window = app.express()->findChild<Window*>();
+        EXPECT_NE(window, nullptr) << item;
+        EXPECT_TRUE(window->isVisible()) << item;
+        return *window;
+    }
+};
+
+void Type(QWidget& window, const char* name, const char* text) {
+    window.findChild<QLineEdit*>(name)->setText(text);
+}
+
+QString Shown(QWidget& window, const char* name) {
+    return window.findChild<QLineEdit*>(name)->text();
+}
+
+void Press(QWidget& window, const char* button) {
+    window.findChild<QPushButton*>(button)->click();
+}
+
+TEST(FinancialWindow, CalculatesTheChosenOptionFromTheToolsMenu) {
+    Started s;
+    auto& window = s.Open<FinancialWindow>("FinCalc");
+    Type(window, "Text1", "6");
+    Type(window, "Text2", "100000");
+    Type(window, "Text3", "360");
+    Press(window, "CmdAnswer");
+    EXPECT_EQ(Shown(window, "txtAnswer"), "599.55");
+
+    window.findChild<QRadioButton*>("Option3")->setChecked(true);
+    EXPECT_EQ(window.findChild<QLabel*>("Label4")->text(), "Option After No. Of Pmts:");
+    Type(window, "Text1", "100000");
+    Type(window, "Text2", "360");
+    Type(window, "Text3", "599.55");
+    Type(window, "Text4", "12");
+    Press(window, "CmdAnswer");
+    EXPECT_EQ(Shown(window, "txtAnswer"), "98,771.99");
+    EXPECT_TRUE(window.findChild<QLabel*>("lblAnswerNote")->text().startsWith("Of a total of $"));
+    testing::SaveScreenshot(window, "financial_calculations");
+
+    Press(window, "CmdClear");
+    EXPECT_EQ(Shown(window, "Text1"), "");
+    EXPECT_EQ(Shown(window, "txtAnswer"), "");
+}
+
+TEST(FinancialWindow, AnEntryErrorLeavesTheAnswerEmptyAndFocusesTheEntry) {
+    Started s;
+    auto& window = s.Open<FinancialWindow>("FinCalc");
+    window.activateWindow();
+    Type(window, "Text1", "6");
+    Type(window, "Text3", "360");
+    testing::ClickInNextModal("OK");
+    Press(window, "CmdAnswer");
+    EXPECT_EQ(Shown(window, "txtAnswer"), "");
+    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("Text2"));
+    // Only digits and the decimal point can be typed.
+    QString minus = "-5";
+    int position = 0;
+    EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->validator()->validate(minus, position),
+              QValidator::Invalid);
+}
+
+}  // namespace
+}  // namespace tovaris::gui
