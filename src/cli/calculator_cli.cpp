@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "calculator_options.h"
+#include "calculators/business_valuation.h"
 #include "calculators/entry_error.h"
 #include "calculators/financial_calculator.h"
 #include "cli_app.h"
@@ -61,6 +62,28 @@ Json RunFinancial(const CalculatorArgs& args) {
         });
 }
 
+Json RunBusinessValuation(const CalculatorArgs& args) {
+    BusinessEntries entries;
+    entries.HardAssets = args.Text("hard-assets");
+    entries.Liabilities = args.Text("liabilities");
+    entries.Receivables = args.Text("receivables");
+    entries.Likelihood = args.Text("likelihood");
+    entries.Income = args.Text("income");
+    entries.Expenses = args.Text("expenses");
+    entries.TaxRate = args.Text("tax-rate");
+    entries.FairSalary = args.Text("fair-salary");
+    if (args.Has("multiplier")) {
+        entries.Multiplier = args.Text("multiplier");
+    }
+    return OutcomeJson<BusinessValue>(ValueBusiness(entries),
+                                      [](const BusinessValue& value, Json& json) {
+                                          json["NetAssets"] = value.NetAssets;
+                                          json["NetEarnings"] = value.NetEarnings;
+                                          json["Value"] = value.Value;
+                                          json["ValuePostTax"] = value.ValuePostTax;
+                                      });
+}
+
 struct CalculatorCommand {
     const char* name;
     CalculatorSyntax syntax;
@@ -70,6 +93,11 @@ struct CalculatorCommand {
 const std::vector<CalculatorCommand>& Commands() {
     static const std::vector<CalculatorCommand> commands = {
         {"fincalc", {{"option", "text1", "text2", "text3", "text4"}, {}}, RunFinancial},
+        {"bizvalue",
+         {{"hard-assets", "liabilities", "receivables", "likelihood", "income", "expenses",
+           "tax-rate", "fair-salary", "multiplier"},
+          {}},
+         RunBusinessValuation},
     };
     return commands;
 }

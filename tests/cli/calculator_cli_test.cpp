@@ -48,11 +48,27 @@ TEST(CliFinancialCalculator, AnEntryErrorStopsWithItsField) {
     EXPECT_FALSE(run.json.contains("Answer"));
 }
 
+TEST(CliBusinessValuation, PrintsTheValuesOrTheEntryToReenter) {
+    CalcRun run = RunArgs({"bizvalue", "--hard-assets", "100000", "--liabilities", "20000",
+                           "--receivables", "50000", "--likelihood", ".8", "--income", "300000",
+                           "--expenses", "100000", "--tax-rate", ".3", "--fair-salary", "120000"});
+    EXPECT_EQ(run.exit, kExitOk) << run.err;
+    EXPECT_EQ(run.json["NetAssets"], 120000.0);
+    EXPECT_EQ(run.json["NetEarnings"], 200000.0);
+    EXPECT_EQ(run.json["Value"], 360000.0);  // the multiplier defaults to 3, as on the window
+    EXPECT_EQ(run.json["ValuePostTax"], 288000.0);
+
+    CalcRun refused = RunArgs({"bizvalue", "--multiplier", "6"});
+    EXPECT_EQ(refused.exit, kExitStopped);
+    EXPECT_EQ(refused.json["stopped"]["field"], "Multiplier");
+}
+
 TEST(CliCalculators, RefuseBadOptions) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"fincalc", "--option", "8"},
              {"fincalc", "--option"},
              {"fincalc", "--rate", "6"},
+             {"bizvalue", "--option", "1"},
          }) {
         CalcRun run = RunArgs(args);
         EXPECT_EQ(run.exit, kExitUsage) << args.back();

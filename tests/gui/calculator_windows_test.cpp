@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QValidator>
 
 #include "app/application.h"
+#include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
@@ -92,6 +94,51 @@ TEST(FinancialWindow, AnEntryErrorLeavesTheAnswerEmptyAndFocusesTheEntry) {
     int position = 0;
     EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->validator()->validate(minus, position),
               QValidator::Invalid);
+}
+
+TEST(BusinessValuationWindow, ValuesThePracticeAndMovesTheMultiplierBySliders) {
+    Started s;
+    auto& window = s.Open<BusinessValuationWindow>("BVCalc");
+    EXPECT_EQ(Shown(window, "Multiplier"), "3");
+    auto* competitors = window.findChild<QScrollBar*>("HScroll1");
+    competitors->setValue(competitors->value() + 2);
+    EXPECT_EQ(Shown(window, "Multiplier"), "3.5");
+    competitors->setValue(competitors->value() - 1);
+    EXPECT_EQ(Shown(window, "Multiplier"), "3.25");
+
+    for (auto [name, text] : {std::pair{"HardAssets", "100000"},
+                              {"Liabilities", "20000"},
+                              {"Receivables", "50000"},
+                              {"Likelihood", ".8"},
+                              {"Income", "300000"},
+                              {"Expenses", "100000"},
+                              {"TaxRate", ".3"},
+                              {"FairSalary", "120000"},
+                              {"Multiplier", "3"}}) {
+        Type(window, name, text);
+    }
+    Press(window, "Calculate");
+    EXPECT_EQ(Shown(window, "NetAssets"), "$120000");
+    EXPECT_EQ(Shown(window, "NetEarnings"), "$200000");
+    EXPECT_EQ(Shown(window, "Value"), "$360000");
+    EXPECT_EQ(Shown(window, "ValuePostTax"), "$288000");
+    testing::SaveScreenshot(window, "business_valuation");
+
+    Press(window, "Clear");
+    EXPECT_EQ(Shown(window, "Multiplier"), "3");
+    EXPECT_EQ(Shown(window, "HardAssets"), "");
+    EXPECT_EQ(Shown(window, "Value"), "");
+}
+
+TEST(BusinessValuationWindow, AnEntryErrorFocusesTheEntry) {
+    Started s;
+    auto& window = s.Open<BusinessValuationWindow>("BVCalc");
+    window.activateWindow();
+    Type(window, "Multiplier", "6");
+    testing::ClickInNextModal("OK");
+    Press(window, "Calculate");
+    EXPECT_EQ(Shown(window, "Value"), "");
+    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("Multiplier"));
 }
 
 }  // namespace

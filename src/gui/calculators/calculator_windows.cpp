@@ -7,6 +7,7 @@
 #include "app/app_context.h"
 #include "app/menu_items.h"
 #include "app/screen_setup.h"
+#include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
 
 namespace tovaris::gui {
@@ -29,6 +30,7 @@ void CalculatorWindows::Show(Window*& window) {
 void CalculatorWindows::Wire(QMenuBar& bar) {
     const std::pair<const char*, std::function<void()>> items[] = {
         {"FinCalc", [this] { Show(financial_); }},
+        {"BVCalc", [this] { Show(business_); }},
     };
     for (const auto& [name, open] : items) {
         if (QAction* item = FindMenuItem(bar, name)) {

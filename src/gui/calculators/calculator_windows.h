@@ -8,6 +8,7 @@ class QWidget;
 namespace tovaris::gui {
 
 struct AppContext;
+class BusinessValuationWindow;
 class FinancialWindow;
 
 // The auxiliary calculator windows, made on first use and kept, opened from the items of every
@@ -20,8 +21,6 @@ class CalculatorWindows : public QObject {
     // Enables and connects the calculator items the menu bar holds.
     void Wire(QMenuBar& bar);
 
-    FinancialWindow* financial() const { return financial_; }
-
   private:
     template <typename Window>
     void Show(Window*& window);
@@ -29,6 +28,7 @@ class CalculatorWindows : public QObject {
     AppContext& context_;
     QWidget* owner_;
     FinancialWindow* financial_ = nullptr;
+    BusinessValuationWindow* business_ = nullptr;
 };
 
 }  // namespace tovaris::gui
