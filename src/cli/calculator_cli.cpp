@@ -9,6 +9,7 @@
 #include "calculators/business_valuation.h"
 #include "calculators/entry_error.h"
 #include "calculators/financial_calculator.h"
+#include "calculators/pension_valuator.h"
 #include "cli_app.h"
 
 namespace tovaris::cli {
@@ -84,6 +85,46 @@ Json RunBusinessValuation(const CalculatorArgs& args) {
                                       });
 }
 
+// The option words as the window's option buttons give them.
+PensionEntries PensionEntriesOf(const CalculatorArgs& args) {
+    PensionEntries entries;
+    if (args.Has("sex")) {
+        entries.sex = Choose(args, "sex", {"m", "f"});
+    }
+    if (args.Has("race")) {
+        entries.race = Choose(args, "race", {"white", "black", "hispanic"}).substr(0, 1);
+    }
+    if (args.Has("model") && Choose(args, "model", {"gender", "race"}) == "race") {
+        entries.model = PensionModel::ByGenderAndRace;
+    }
+    entries.atDeath = !args.Has("age-terminate-yrs") && !args.Has("age-terminate-mos");
+    if (!entries.atDeath && args.flags.count("at-death") != 0) {
+        throw BadValue("--at-death and a terminating age exclude each other");
+    }
+    entries.CurrentAgeYrs = args.Text("current-age-yrs");
+    entries.CurrentAgeMos = args.Text("current-age-mos");
+    entries.AgePayableYrs = args.Text("age-payable-yrs");
+    entries.AgePayableMos = args.Text("age-payable-mos");
+    entries.AgeTerminateYrs = args.Text("age-terminate-yrs");
+    entries.AgeTerminateMos = args.Text("age-terminate-mos");
+    entries.PensionAmount = args.Text("pension-amount");
+    entries.DiscountRate = args.Text("discount-rate");
+    entries.TaxRate = args.Text("tax-rate");
+    return entries;
+}
+
+Json RunPension(const CalculatorArgs& args) {
+    return OutcomeJson<PensionValue>(
+        ValuePension(PensionEntriesOf(args)), [](const PensionValue& value, Json& json) {
+            json["DeathPossibility"] = value.DeathPossibility * 100;
+            json["ExpectedYears"] = value.ExpectedYears;
+            json["PresentValue"] = value.PresentValue;
+            if (value.PostTaxPresentValue) {
+                json["PostTaxPresentValue"] = *value.PostTaxPresentValue;
+            }
+        });
+}
+
 struct CalculatorCommand {
     const char* name;
     CalculatorSyntax syntax;
@@ -93,6 +134,12 @@ struct CalculatorCommand {
 const std::vector<CalculatorCommand>& Commands() {
     static const std::vector<CalculatorCommand> commands = {
         {"fincalc", {{"option", "text1", "text2", "text3", "text4"}, {}}, RunFinancial},
+        {"pension",
+         {{"sex", "race", "model", "current-age-yrs", "current-age-mos", "age-payable-yrs",
+           "age-payable-mos", "age-terminate-yrs", "age-terminate-mos", "pension-amount",
+           "discount-rate", "tax-rate"},
+          {"at-death"}},
+         RunPension},
         {"bizvalue",
          {{"hard-assets", "liabilities", "receivables", "likelihood", "income", "expenses",
            "tax-rate", "fair-salary", "multiplier"},

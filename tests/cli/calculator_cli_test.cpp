@@ -63,12 +63,46 @@ TEST(CliBusinessValuation, PrintsTheValuesOrTheEntryToReenter) {
     EXPECT_EQ(refused.json["stopped"]["field"], "Multiplier");
 }
 
+TEST(CliPension, PrintsTheReportFigures) {
+    CalcRun run = RunArgs({"pension", "--sex",
+                           "f",       "--race",
+                           "white",   "--model",
+                           "race",    "--current-age-yrs",
+                           "60",      "--current-age-mos",
+                           "6",       "--age-payable-yrs",
+                           "65",      "--age-payable-mos",
+                           "0",       "--age-terminate-yrs",
+                           "85",      "--age-terminate-mos",
+                           "0",       "--pension-amount",
+                           "2000",    "--discount-rate",
+                           ".05",     "--tax-rate",
+                           ".25"});
+    EXPECT_EQ(run.exit, kExitOk) << run.err;
+    EXPECT_NEAR(run.json["DeathPossibility"].get<double>(), 3.4685, 1e-4);
+    EXPECT_EQ(run.json["ExpectedYears"], 20.0);
+    EXPECT_EQ(run.json["PresentValue"], 234054.0);
+    EXPECT_EQ(run.json["PostTaxPresentValue"], 175540.0);
+
+    CalcRun untaxed =
+        RunArgs({"pension", "--sex", "m", "--at-death", "--current-age-yrs", "50",
+                 "--age-payable-yrs", "65", "--pension-amount", "1000", "--discount-rate", ".06"});
+    EXPECT_EQ(untaxed.exit, kExitOk) << untaxed.err;
+    EXPECT_FALSE(untaxed.json.contains("PostTaxPresentValue"));
+
+    CalcRun noSex = RunArgs({"pension", "--current-age-yrs", "50"});
+    EXPECT_EQ(noSex.exit, kExitStopped);
+    EXPECT_EQ(noSex.json["stopped"]["message"], "Please Enter The Pension Holder's Sex");
+}
+
 TEST(CliCalculators, RefuseBadOptions) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"fincalc", "--option", "8"},
              {"fincalc", "--option"},
              {"fincalc", "--rate", "6"},
              {"bizvalue", "--option", "1"},
+             {"pension", "--sex", "x"},
+             {"pension", "--race", "w"},
+             {"pension", "--at-death", "--age-terminate-yrs", "80"},
          }) {
         CalcRun run = RunArgs(args);
         EXPECT_EQ(run.exit, kExitUsage) << args.back();

@@ -11,6 +11,7 @@
 #include "app/application.h"
 #include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
+#include "calculators/pension_window.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
@@ -139,6 +140,55 @@ TEST(BusinessValuationWindow, AnEntryErrorFocusesTheEntry) {
     Press(window, "Calculate");
     EXPECT_EQ(Shown(window, "Value"), "");
     EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("Multiplier"));
+}
+
+void Choose(QWidget& window, const char* option) {
+    window.findChild<QRadioButton*>(option)->setChecked(true);
+}
+
+TEST(PensionWindow, RunsTheReportForAPensionEndingAtAnAge) {
+    Started s;
+    auto& window = s.Open<PensionWindow>("DB");
+    EXPECT_FALSE(window.findChild<QLineEdit*>("AgeTerminateYrs")->isEnabled());
+    Choose(window, "SexFemale");
+    Choose(window, "RaceWhite");
+    Choose(window, "ModelDB");
+    Choose(window, "AtAge");
+    EXPECT_TRUE(window.findChild<QLineEdit*>("AgeTerminateYrs")->isEnabled());
+    for (auto [name, text] : {std::pair{"HolderName", "Pat Example"},
+                              {"CurrentAgeYrs", "60"},
+                              {"CurrentAgeMos", "6"},
+                              {"AgePayableYrs", "65"},
+                              {"AgePayableMos", "0"},
+                              {"AgeTerminateYrs", "85"},
+                              {"AgeTerminateMos", "0"},
+                              {"PensionAmount", "2000"},
+                              {"DiscountRate", ".05"},
+                              {"TaxRate", ".25"}}) {
+        Type(window, name, text);
+    }
+    Press(window, "RunDBReport");
+    EXPECT_EQ(Shown(window, "DeathPossibility"), " 3.47%");
+    EXPECT_EQ(Shown(window, "ExpectedYears"), " 20.00 Years");
+    EXPECT_EQ(Shown(window, "PresentValue"), " $234,054");
+    EXPECT_EQ(Shown(window, "PostTaxPresentValue"), " $175,540");
+    testing::SaveScreenshot(window, "defined_benefit_plans");
+
+    Type(window, "TaxRate", "0");
+    Press(window, "RunDBReport");
+    EXPECT_EQ(Shown(window, "PostTaxPresentValue"), "");  // only the gross value without a tax
+}
+
+TEST(PensionWindow, AnEntryErrorFocusesTheEntry) {
+    Started s;
+    auto& window = s.Open<PensionWindow>("DB");
+    window.activateWindow();
+    Type(window, "CurrentAgeYrs", "50");
+    Type(window, "CurrentAgeMos", "14");
+    testing::ClickInNextModal("OK");
+    Press(window, "RunDBReport");
+    EXPECT_EQ(Shown(window, "PresentValue"), "");
+    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("CurrentAgeMos"));
 }
 
 }  // namespace

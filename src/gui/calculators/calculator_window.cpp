@@ -1,9 +1,13 @@
 #include "calculators/calculator_window.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "app/menu_items.h"
@@ -69,6 +73,23 @@ QPushButton* CalculatorWindow::MakeReturnButton(const char* name, QWidget* paren
     QPushButton* button = MakeButton(name, "Return", parent);
     connect(button, &QPushButton::clicked, this, &QWidget::hide);
     return button;
+}
+
+void CalculatorWindow::ShowHelpPage(const QString& title, const QString& html) {
+    QDialog page(this);
+    page.setObjectName("HelpPage");
+    page.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&page);
+    auto* text = new QTextBrowser(&page);
+    text->setHtml(html);
+    text->setOpenExternalLinks(true);
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &page);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
+    connect(buttons, &QDialogButtonBox::accepted, &page, &QDialog::accept);
+    layout->addWidget(buttons);
+    page.resize(620, 480);
+    page.exec();
 }
 
 QGroupBox* CalculatorWindow::Frame(const char* name, const QString& caption, QWidget* parent) {

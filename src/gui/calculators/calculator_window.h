@@ -31,6 +31,8 @@ class CalculatorWindow : public QMainWindow {
     QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent);
     // "Return" hides the window, which keeps its entries for the next visit.
     QPushButton* MakeReturnButton(const char* name, QWidget* parent);
+    // A help page: rich text in a modal box with "OK".
+    void ShowHelpPage(const QString& title, const QString& html);
     static QGroupBox* Frame(const char* name, const QString& caption, QWidget* parent);
 
   private:

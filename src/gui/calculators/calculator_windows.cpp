@@ -9,6 +9,7 @@
 #include "app/screen_setup.h"
 #include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
+#include "calculators/pension_window.h"
 
 namespace tovaris::gui {
 
@@ -31,6 +32,8 @@ void CalculatorWindows::Wire(QMenuBar& bar) {
     const std::pair<const char*, std::function<void()>> items[] = {
         {"FinCalc", [this] { Show(financial_); }},
         {"BVCalc", [this] { Show(business_); }},
+        {"DB", [this] { Show(pension_); }},
+        {"DefinedBenefitCalculator", [this] { Show(pension_); }},
     };
     for (const auto& [name, open] : items) {
         if (QAction* item = FindMenuItem(bar, name)) {

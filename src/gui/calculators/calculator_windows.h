@@ -10,6 +10,7 @@ namespace tovaris::gui {
 struct AppContext;
 class BusinessValuationWindow;
 class FinancialWindow;
+class PensionWindow;
 
 // The auxiliary calculator windows, made on first use and kept, opened from the items of every
 // Tools menu that lists them.
@@ -29,6 +30,7 @@ class CalculatorWindows : public QObject {
     QWidget* owner_;
     FinancialWindow* financial_ = nullptr;
     BusinessValuationWindow* business_ = nullptr;
+    PensionWindow* pension_ = nullptr;
 };
 
 }  // namespace tovaris::gui
