@@ -9,6 +9,7 @@
 #include "calculators/business_valuation.h"
 #include "calculators/entry_error.h"
 #include "calculators/financial_calculator.h"
+#include "calculators/ira_withdrawals.h"
 #include "calculators/pension_valuator.h"
 #include "cli_app.h"
 
@@ -125,6 +126,34 @@ Json RunPension(const CalculatorArgs& args) {
         });
 }
 
+Json RunIra72t(const CalculatorArgs& args) {
+    Ira72tEntries entries;
+    entries.CurrentAgeYrs = args.Text("current-age-yrs");
+    entries.AgeEndYrs = args.Text("age-end-yrs");
+    entries.IRAAmount = args.Text("ira-amount");
+    entries.IraInterestRate = args.Text("ira-interest-rate");
+    entries.InterestRate = args.Text("interest-rate");
+    if (args.Has("method")) {
+        const std::string method = Choose(args, "method", {"LE", "Amortization", "Annuity"});
+        entries.method = method == "LE"             ? Ira72tMethod::LE
+                         : method == "Amortization" ? Ira72tMethod::Amortization
+                                                    : Ira72tMethod::Annuity;
+    }
+    return OutcomeJson<Ira72tWithdrawals>(
+        CalculateIra72t(entries), [](const Ira72tWithdrawals& w, Json& json) {
+            json["LEYearly"] = w.LEYearly;
+            json["LEMonthly"] = w.LEMonthly;
+            json["AmortYearly"] = w.AmortYearly;
+            json["AmortMonthly"] = w.AmortMonthly;
+            json["AnnuityYearly"] = w.AnnuityYearly;
+            json["AnnuityMonthly"] = w.AnnuityMonthly;
+            json["Projection"] = Json::array();
+            for (const ProjectedBalance& year : w.projection) {
+                json["Projection"].push_back({{"age", year.age}, {"balance", year.balance}});
+            }
+        });
+}
+
 struct CalculatorCommand {
     const char* name;
     CalculatorSyntax syntax;
@@ -140,6 +169,11 @@ const std::vector<CalculatorCommand>& Commands() {
            "discount-rate", "tax-rate"},
           {"at-death"}},
          RunPension},
+        {"ira72t",
+         {{"current-age-yrs", "age-end-yrs", "ira-amount", "ira-interest-rate", "interest-rate",
+           "method"},
+          {}},
+         RunIra72t},
         {"bizvalue",
          {{"hard-assets", "liabilities", "receivables", "likelihood", "income", "expenses",
            "tax-rate", "fair-salary", "multiplier"},

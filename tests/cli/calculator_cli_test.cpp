@@ -94,6 +94,23 @@ TEST(CliPension, PrintsTheReportFigures) {
     EXPECT_EQ(noSex.json["stopped"]["message"], "Please Enter The Pension Holder's Sex");
 }
 
+TEST(CliIra72t, PrintsEachMethodAndTheChosenProjection) {
+    CalcRun run = RunArgs({"ira72t", "--current-age-yrs", "50", "--age-end-yrs", "60",
+                           "--ira-amount", "400000", "--ira-interest-rate", "6", "--interest-rate",
+                           "4", "--method", "Annuity"});
+    EXPECT_EQ(run.exit, kExitOk) << run.err;
+    EXPECT_NEAR(run.json["LEYearly"].get<double>(), 11049.72, 0.01);
+    EXPECT_NEAR(run.json["AmortYearly"].get<double>(), 21101.63, 0.01);
+    EXPECT_NEAR(run.json["AnnuityYearly"].get<double>(), 20880.34, 0.01);
+    EXPECT_NEAR(run.json["AnnuityMonthly"].get<double>(), 20880.34 / 12, 0.01);
+    ASSERT_EQ(run.json["Projection"].size(), 11u);
+    EXPECT_EQ(run.json["Projection"][0]["age"], 50);
+
+    CalcRun young = RunArgs({"ira72t", "--current-age-yrs", "17"});
+    EXPECT_EQ(young.exit, kExitStopped);
+    EXPECT_EQ(young.json["stopped"]["field"], "CurrentAgeYrs");
+}
+
 TEST(CliCalculators, RefuseBadOptions) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"fincalc", "--option", "8"},
@@ -101,6 +118,7 @@ TEST(CliCalculators, RefuseBadOptions) {
              {"fincalc", "--rate", "6"},
              {"bizvalue", "--option", "1"},
              {"pension", "--sex", "x"},
+             {"ira72t", "--method", "Minimum"},
              {"pension", "--race", "w"},
              {"pension", "--at-death", "--age-terminate-yrs", "80"},
          }) {

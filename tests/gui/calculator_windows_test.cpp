@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -11,6 +12,7 @@
 #include "app/application.h"
 #include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
+#include "calculators/ira_window.h"
 #include "calculators/pension_window.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
@@ -189,6 +191,41 @@ TEST(PensionWindow, AnEntryErrorFocusesTheEntry) {
     Press(window, "RunDBReport");
     EXPECT_EQ(Shown(window, "PresentValue"), "");
     EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("CurrentAgeMos"));
+}
+
+TEST(IraWindow, ShowsEachMethodAndProjectsTheChosenOne) {
+    Started s;
+    auto& window = s.Open<IraWindow>("IRA");
+    Choose(window, "MethodAnnuity");
+    for (auto [name, text] : {std::pair{"HolderName", "Pat Example"},
+                              {"CurrentAgeYrs", "50"},
+                              {"AgeEndYrs", "60"},
+                              {"IRAAmount", "400000"},
+                              {"IraInterestRate", "6"},
+                              {"InterestRate", "4"}}) {
+        Type(window, name, text);
+    }
+    Press(window, "Calculate");
+    EXPECT_EQ(Shown(window, "LEYearly"), "$11,050");
+    EXPECT_EQ(Shown(window, "LEMonthly"), "$921");
+    EXPECT_EQ(Shown(window, "AmortYearly"), "$21,102");
+    EXPECT_EQ(Shown(window, "AnnuityYearly"), "$20,880");
+    auto* projection = window.findChild<QListWidget*>("Projection");
+    ASSERT_EQ(projection->count(), 11);
+    EXPECT_TRUE(projection->item(0)->text().startsWith("Age 50:"));
+    testing::SaveScreenshot(window, "ira_72t_withdrawals");
+}
+
+TEST(IraWindow, AnEntryErrorFocusesTheEntry) {
+    Started s;
+    auto& window = s.Open<IraWindow>("IRA");
+    window.activateWindow();
+    Type(window, "CurrentAgeYrs", "50");
+    Type(window, "AgeEndYrs", "53");
+    testing::ClickInNextModal("OK");
+    Press(window, "Calculate");
+    EXPECT_EQ(Shown(window, "LEYearly"), "");
+    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("AgeEndYrs"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/screen_setup.h"
 #include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
+#include "calculators/ira_window.h"
 #include "calculators/pension_window.h"
 
 namespace tovaris::gui {
@@ -34,6 +35,8 @@ void CalculatorWindows::Wire(QMenuBar& bar) {
         {"BVCalc", [this] { Show(business_); }},
         {"DB", [this] { Show(pension_); }},
         {"DefinedBenefitCalculator", [this] { Show(pension_); }},
+        {"IRA", [this] { Show(ira_); }},
+        {"t72", [this] { Show(ira_); }},
     };
     for (const auto& [name, open] : items) {
         if (QAction* item = FindMenuItem(bar, name)) {

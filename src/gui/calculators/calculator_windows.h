@@ -10,6 +10,7 @@ namespace tovaris::gui {
 struct AppContext;
 class BusinessValuationWindow;
 class FinancialWindow;
+class IraWindow;
 class PensionWindow;
 
 // The auxiliary calculator windows, made on first use and kept, opened from the items of every
@@ -31,6 +32,7 @@ class CalculatorWindows : public QObject {
     FinancialWindow* financial_ = nullptr;
     BusinessValuationWindow* business_ = nullptr;
     PensionWindow* pension_ = nullptr;
+    IraWindow* ira_ = nullptr;
 };
 
 }  // namespace tovaris::gui
