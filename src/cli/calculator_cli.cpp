@@ -64,20 +64,45 @@ Json RunFinancial(const CalculatorArgs& args) {
         });
 }
 
-Json RunBusinessValuation(const CalculatorArgs& args) {
-    BusinessEntries entries;
-    entries.HardAssets = args.Text("hard-assets");
-    entries.Liabilities = args.Text("liabilities");
-    entries.Receivables = args.Text("receivables");
-    entries.Likelihood = args.Text("likelihood");
-    entries.Income = args.Text("income");
-    entries.Expenses = args.Text("expenses");
-    entries.TaxRate = args.Text("tax-rate");
-    entries.FairSalary = args.Text("fair-salary");
-    if (args.Has("multiplier")) {
-        entries.Multiplier = args.Text("multiplier");
+// An entry box given on the command line as `--option text`.
+template <typename Entries>
+struct TextOption {
+    const char* option;
+    std::string Entries::*entry;
+};
+
+// The entries the command line gives; a box not given keeps its start-up text.
+template <typename Entries, std::size_t N>
+Entries ReadEntries(const CalculatorArgs& args, const TextOption<Entries> (&options)[N]) {
+    Entries entries;
+    for (const TextOption<Entries>& option : options) {
+        if (args.Has(option.option)) {
+            entries.*option.entry = args.Text(option.option);
+        }
     }
-    return OutcomeJson<BusinessValue>(ValueBusiness(entries),
+    return entries;
+}
+
+// The option names of the entry boxes, then those of the command's choices.
+template <typename Entries, std::size_t N>
+std::vector<std::string> OptionNames(const TextOption<Entries> (&options)[N],
+                                     std::vector<std::string> choices) {
+    for (const TextOption<Entries>& option : options) {
+        choices.emplace_back(option.option);
+    }
+    return choices;
+}
+
+const TextOption<BusinessEntries> kBusinessOptions[] = {
+    {"hard-assets", &BusinessEntries::HardAssets},  {"liabilities", &BusinessEntries::Liabilities},
+    {"receivables", &BusinessEntries::Receivables}, {"likelihood", &BusinessEntries::Likelihood},
+    {"income", &BusinessEntries::Income},           {"expenses", &BusinessEntries::Expenses},
+    {"tax-rate", &BusinessEntries::TaxRate},        {"fair-salary", &BusinessEntries::FairSalary},
+    {"multiplier", &BusinessEntries::Multiplier},
+};
+
+Json RunBusinessValuation(const CalculatorArgs& args) {
+    return OutcomeJson<BusinessValue>(ValueBusiness(ReadEntries(args, kBusinessOptions)),
                                       [](const BusinessValue& value, Json& json) {
                                           json["NetAssets"] = value.NetAssets;
                                           json["NetEarnings"] = value.NetEarnings;
@@ -86,9 +111,21 @@ Json RunBusinessValuation(const CalculatorArgs& args) {
                                       });
 }
 
+const TextOption<PensionEntries> kPensionOptions[] = {
+    {"current-age-yrs", &PensionEntries::CurrentAgeYrs},
+    {"current-age-mos", &PensionEntries::CurrentAgeMos},
+    {"age-payable-yrs", &PensionEntries::AgePayableYrs},
+    {"age-payable-mos", &PensionEntries::AgePayableMos},
+    {"age-terminate-yrs", &PensionEntries::AgeTerminateYrs},
+    {"age-terminate-mos", &PensionEntries::AgeTerminateMos},
+    {"pension-amount", &PensionEntries::PensionAmount},
+    {"discount-rate", &PensionEntries::DiscountRate},
+    {"tax-rate", &PensionEntries::TaxRate},
+};
+
 // The option words as the window's option buttons give them.
 PensionEntries PensionEntriesOf(const CalculatorArgs& args) {
-    PensionEntries entries;
+    PensionEntries entries = ReadEntries(args, kPensionOptions);
     if (args.Has("sex")) {
         entries.sex = Choose(args, "sex", {"m", "f"});
     }
@@ -102,15 +139,6 @@ PensionEntries PensionEntriesOf(const CalculatorArgs& args) {
     if (!entries.atDeath && args.flags.count("at-death") != 0) {
         throw BadValue("--at-death and a terminating age exclude each other");
     }
-    entries.CurrentAgeYrs = args.Text("current-age-yrs");
-    entries.CurrentAgeMos = args.Text("current-age-mos");
-    entries.AgePayableYrs = args.Text("age-payable-yrs");
-    entries.AgePayableMos = args.Text("age-payable-mos");
-    entries.AgeTerminateYrs = args.Text("age-terminate-yrs");
-    entries.AgeTerminateMos = args.Text("age-terminate-mos");
-    entries.PensionAmount = args.Text("pension-amount");
-    entries.DiscountRate = args.Text("discount-rate");
-    entries.TaxRate = args.Text("tax-rate");
     return entries;
 }
 
@@ -126,13 +154,16 @@ Json RunPension(const CalculatorArgs& args) {
         });
 }
 
+const TextOption<Ira72tEntries> kIraOptions[] = {
+    {"current-age-yrs", &Ira72tEntries::CurrentAgeYrs},
+    {"age-end-yrs", &Ira72tEntries::AgeEndYrs},
+    {"ira-amount", &Ira72tEntries::IRAAmount},
+    {"ira-interest-rate", &Ira72tEntries::IraInterestRate},
+    {"interest-rate", &Ira72tEntries::InterestRate},
+};
+
 Json RunIra72t(const CalculatorArgs& args) {
-    Ira72tEntries entries;
-    entries.CurrentAgeYrs = args.Text("current-age-yrs");
-    entries.AgeEndYrs = args.Text("age-end-yrs");
-    entries.IRAAmount = args.Text("ira-amount");
-    entries.IraInterestRate = args.Text("ira-interest-rate");
-    entries.InterestRate = args.Text("interest-rate");
+    Ira72tEntries entries = ReadEntries(args, kIraOptions);
     if (args.Has("method")) {
         const std::string method = Choose(args, "method", {"LE", "Amortization", "Annuity"});
         entries.method = method == "LE"             ? Ira72tMethod::LE
@@ -162,23 +193,12 @@ struct CalculatorCommand {
 
 const std::vector<CalculatorCommand>& Commands() {
     static const std::vector<CalculatorCommand> commands = {
-        {"fincalc", {{"option", "text1", "text2", "text3", "text4"}, {}}, RunFinancial},
         {"pension",
-         {{"sex", "race", "model", "current-age-yrs", "current-age-mos", "age-payable-yrs",
-           "age-payable-mos", "age-terminate-yrs", "age-terminate-mos", "pension-amount",
-           "discount-rate", "tax-rate"},
-          {"at-death"}},
+         {OptionNames(kPensionOptions, {"sex", "race", "model"}), {"at-death"}},
          RunPension},
-        {"ira72t",
-         {{"current-age-yrs", "age-end-yrs", "ira-amount", "ira-interest-rate", "interest-rate",
-           "method"},
-          {}},
-         RunIra72t},
-        {"bizvalue",
-         {{"hard-assets", "liabilities", "receivables", "likelihood", "income", "expenses",
-           "tax-rate", "fair-salary", "multiplier"},
-          {}},
-         RunBusinessValuation},
+        {"ira72t", {OptionNames(kIraOptions, {"method"}), {}}, RunIra72t},
+        {"fincalc", {{"option", "text1", "text2", "text3", "text4"}, {}}, RunFinancial},
+        {"bizvalue", {OptionNames(kBusinessOptions, {}), {}}, RunBusinessValuation},
     };
     return commands;
 }

@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QValidator>
 
 #include "app/application.h"
+#include "app/menu_items.h"
 #include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
 #include "calculators/ira_window.h"
@@ -17,6 +20,8 @@
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
+#include "maintenance/maintenance_window.h"
+#include "support/support_results_window.h"
 
 namespace tovaris::gui {
 namespace {
@@ -82,23 +87,6 @@ TEST(FinancialWindow, CalculatesTheChosenOptionFromTheToolsMenu) {
     EXPECT_EQ(Shown(window, "txtAnswer"), "");
 }
 
-TEST(FinancialWindow, AnEntryErrorLeavesTheAnswerEmptyAndFocusesTheEntry) {
-    Started s;
-    auto& window = s.Open<FinancialWindow>("FinCalc");
-    window.activateWindow();
-    Type(window, "Text1", "6");
-    Type(window, "Text3", "360");
-    testing::ClickInNextModal("OK");
-    Press(window, "CmdAnswer");
-    EXPECT_EQ(Shown(window, "txtAnswer"), "");
-    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("Text2"));
-    // Only digits and the decimal point can be typed.
-    QString minus = "-5";
-    int position = 0;
-    EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->validator()->validate(minus, position),
-              QValidator::Invalid);
-}
-
 TEST(BusinessValuationWindow, ValuesThePracticeAndMovesTheMultiplierBySliders) {
     Started s;
     auto& window = s.Open<BusinessValuationWindow>("BVCalc");
@@ -131,17 +119,6 @@ TEST(BusinessValuationWindow, ValuesThePracticeAndMovesTheMultiplierBySliders) {
     EXPECT_EQ(Shown(window, "Multiplier"), "3");
     EXPECT_EQ(Shown(window, "HardAssets"), "");
     EXPECT_EQ(Shown(window, "Value"), "");
-}
-
-TEST(BusinessValuationWindow, AnEntryErrorFocusesTheEntry) {
-    Started s;
-    auto& window = s.Open<BusinessValuationWindow>("BVCalc");
-    window.activateWindow();
-    Type(window, "Multiplier", "6");
-    testing::ClickInNextModal("OK");
-    Press(window, "Calculate");
-    EXPECT_EQ(Shown(window, "Value"), "");
-    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("Multiplier"));
 }
 
 void Choose(QWidget& window, const char* option) {
@@ -181,18 +158,6 @@ TEST(PensionWindow, RunsTheReportForAPensionEndingAtAnAge) {
     EXPECT_EQ(Shown(window, "PostTaxPresentValue"), "");  // only the gross value without a tax
 }
 
-TEST(PensionWindow, AnEntryErrorFocusesTheEntry) {
-    Started s;
-    auto& window = s.Open<PensionWindow>("DB");
-    window.activateWindow();
-    Type(window, "CurrentAgeYrs", "50");
-    Type(window, "CurrentAgeMos", "14");
-    testing::ClickInNextModal("OK");
-    Press(window, "RunDBReport");
-    EXPECT_EQ(Shown(window, "PresentValue"), "");
-    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("CurrentAgeMos"));
-}
-
 TEST(IraWindow, ShowsEachMethodAndProjectsTheChosenOne) {
     Started s;
     auto& window = s.Open<IraWindow>("IRA");
@@ -216,16 +181,83 @@ TEST(IraWindow, ShowsEachMethodAndProjectsTheChosenOne) {
     testing::SaveScreenshot(window, "ira_72t_withdrawals");
 }
 
-TEST(IraWindow, AnEntryErrorFocusesTheEntry) {
+// A box names the entry to re-enter; the focus goes back to it and the results stay empty.
+TEST(CalculatorWindows, AnEntryErrorFocusesTheEntry) {
+    struct Case {
+        const char* item;
+        const char* window;
+        std::vector<std::pair<const char*, const char*>> typed;
+        const char* button;
+        const char* output;
+        const char* focus;
+    } const cases[] = {
+        {"FinCalc",
+         "FinancialCalculations",
+         {{"Text1", "6"}, {"Text3", "360"}},
+         "CmdAnswer",
+         "txtAnswer",
+         "Text2"},
+        {"BVCalc", "BusinessValuation", {{"Multiplier", "6"}}, "Calculate", "Value", "Multiplier"},
+        {"DB",
+         "DefinedBenefitPlans",
+         {{"CurrentAgeYrs", "50"}, {"CurrentAgeMos", "14"}},
+         "RunDBReport",
+         "PresentValue",
+         "CurrentAgeMos"},
+        {"IRA",
+         "IraWithdrawals",
+         {{"CurrentAgeYrs", "50"}, {"AgeEndYrs", "53"}},
+         "Calculate",
+         "LEYearly",
+         "AgeEndYrs"},
+    };
     Started s;
-    auto& window = s.Open<IraWindow>("IRA");
-    window.activateWindow();
-    Type(window, "CurrentAgeYrs", "50");
-    Type(window, "AgeEndYrs", "53");
-    testing::ClickInNextModal("OK");
-    Press(window, "Calculate");
-    EXPECT_EQ(Shown(window, "LEYearly"), "");
-    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("AgeEndYrs"));
+    for (const Case& c : cases) {
+        s.app.express()->menuItem(c.item)->trigger();
+        auto* window = s.app.express()->findChild<QWidget*>(c.window);
+        ASSERT_NE(window, nullptr) << c.window;
+        window->activateWindow();
+        for (const auto& [name, text] : c.typed) {
+            Type(*window, name, text);
+        }
+        testing::ClickInNextModal("OK");
+        Press(*window, c.button);
+        EXPECT_EQ(Shown(*window, c.output), "") << c.window;
+        EXPECT_EQ(window->focusWidget(), window->findChild<QLineEdit*>(c.focus)) << c.window;
+    }
+}
+
+TEST(FinancialWindow, EntriesTakeDigitsAndTheDecimalPointOnly) {
+    Started s;
+    auto& window = s.Open<FinancialWindow>("FinCalc");
+    QString minus = "-5";
+    int position = 0;
+    EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->validator()->validate(minus, position),
+              QValidator::Invalid);
+}
+
+// The results screens' Tools menus open the same windows as the Express Entry one.
+TEST(CalculatorWindows, OpenFromTheResultsScreensToolsMenus) {
+    Started s;
+    s.app.express()->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/Custodial.QCF");
+    s.app.express()->findChild<QAbstractButton*>("ChildSupportButton")->click();
+    s.app.express()->findChild<QAbstractButton*>("AlimonyButton")->click();
+    auto* maintenance = s.app.express()->findChild<MaintenanceWindow*>();
+    ASSERT_NE(maintenance, nullptr);
+    for (QMainWindow* screen :
+         std::initializer_list<QMainWindow*>{s.app.express()->supportResults(), maintenance}) {
+        for (const char* item : {"DefinedBenefitCalculator", "FinCalc", "t72"}) {
+            QAction* action = FindMenuItem(*screen->menuBar(), item);
+            ASSERT_NE(action, nullptr) << item;
+            EXPECT_TRUE(action->isEnabled()) << item;
+            action->trigger();
+        }
+    }
+    EXPECT_TRUE(s.app.express()->findChild<PensionWindow*>()->isVisible());
+    EXPECT_TRUE(s.app.express()->findChild<FinancialWindow*>()->isVisible());
+    EXPECT_TRUE(s.app.express()->findChild<IraWindow*>()->isVisible());
+    // One window each, whichever menu opened it.
+    EXPECT_EQ(s.app.express()->findChildren<IraWindow*>().size(), 1);
 }
 
 }  // namespace

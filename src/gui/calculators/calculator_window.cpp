@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -59,6 +60,17 @@ QLineEdit* CalculatorWindow::MakeOutput(const QString& name, QWidget* parent) {
     edit->setFocusPolicy(Qt::NoFocus);
     edit->setAlignment(Qt::AlignRight);
     return edit;
+}
+
+QLabel* CalculatorWindow::MakeTitleLine(const QString& text, QWidget* parent) {
+    auto* title = new QLabel(text, parent);
+    title->setObjectName("TitleLine");
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    title->setFont(big);
+    title->setAlignment(Qt::AlignCenter);
+    return title;
 }
 
 QPushButton* CalculatorWindow::MakeButton(const char* name, const QString& caption,

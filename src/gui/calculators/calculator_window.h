@@ -5,6 +5,7 @@
 #include "calculators/entry_error.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -28,6 +29,8 @@ class CalculatorWindow : public QMainWindow {
     QString Entry(const QString& name) const;
     QLineEdit* MakeEntry(const QString& name, QWidget* parent);
     QLineEdit* MakeOutput(const QString& name, QWidget* parent);
+    // The window's heading in large bold type.
+    QLabel* MakeTitleLine(const QString& text, QWidget* parent);
     QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent);
     // "Return" hides the window, which keeps its entries for the next visit.
     QPushButton* MakeReturnButton(const char* name, QWidget* parent);

@@ -90,14 +90,7 @@ IraWindow::IraWindow(AppContext& context, QWidget* parent)
     : CalculatorWindow(context, "IraWithdrawals", "72(t) IRA Withdrawals", parent) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    auto* title = new QLabel("72(t) IRA Withdrawal Calculator", central);
-    title->setObjectName("TitleLine");
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+    layout->addWidget(MakeTitleLine("72(t) IRA Withdrawal Calculator", central));
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(BuildHolder());

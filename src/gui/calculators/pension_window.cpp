@@ -78,14 +78,7 @@ PensionWindow::PensionWindow(AppContext& context, QWidget* parent)
     : CalculatorWindow(context, "DefinedBenefitPlans", "Defined Benefit Plans", parent) {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    auto* title = new QLabel("Defined Benefit Calculator", central);
-    title->setObjectName("TitleLine");
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+    layout->addWidget(MakeTitleLine("Defined Benefit Calculator", central));
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(BuildHolder());
