@@ -5,7 +5,7 @@
 #include <cmath>
 #include <optional>
 
-#include "common/entry_text.h"
+#include "calculators/entry_number.h"
 #include "common/format.h"
 
 namespace tovaris::calculators {
@@ -47,8 +47,7 @@ const Check kChecks[] = {
 
 // An empty box counts as 0, as on the other calculators; the range then decides.
 std::optional<double> Read(const std::string& text, const Check& check) {
-    std::string cleaned = RemoveCurrencyChars(text);
-    std::optional<double> value = cleaned.empty() ? 0.0 : ToNumber(cleaned);
+    std::optional<double> value = EntryNumber(text);
     if (!value || *value < check.low || *value > check.high) {
         return std::nullopt;
     }

@@ -1,10 +1,11 @@
 #include "calculators/pension_valuator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
+#include "calculators/entry_number.h"
 #include "calculators/reference_tables.h"
-#include "common/entry_text.h"
 #include "common/format.h"
 
 namespace tovaris::calculators {
@@ -16,14 +17,8 @@ struct Age {
     double InYears() const { return years + months / 12.0; }
 };
 
-// An entry's number, an empty box read as 0; nullopt when it is no number.
-std::optional<double> Number(const std::string& text) {
-    std::string cleaned = RemoveCurrencyChars(text);
-    return cleaned.empty() ? std::optional<double>(0.0) : ToNumber(cleaned);
-}
-
 std::optional<int> Whole(const std::string& text, int low, int high) {
-    std::optional<double> value = Number(text);
+    std::optional<double> value = EntryNumber(text);
     if (!value || *value != std::floor(*value) || *value < low || *value > high) {
         return std::nullopt;
     }
@@ -31,7 +26,7 @@ std::optional<int> Whole(const std::string& text, int low, int high) {
 }
 
 std::optional<double> Rate(const std::string& text) {
-    std::optional<double> value = Number(text);
+    std::optional<double> value = EntryNumber(text);
     return value && *value >= 0 && *value < 1 ? value : std::nullopt;
 }
 
@@ -99,7 +94,8 @@ Outcome<ValidEntries> Check(const PensionEntries& e) {
             }
             v.terminate = Age{};
             std::optional<int> years = Whole(e.AgeTerminateYrs, 0, kMaxTerminateAge);
-            if (!years || *years < v.payable.years) {
+            // It cannot end before it is payable, nor before today (a pension already payable).
+            if (!years || *years < std::max(v.payable.years, v.current.years)) {
                 return EntryError{"AgeTerminateYrs",
                                   "Please ReEnter The Number Of Years In Holder's Age When "
                                   "Pension Terminates"};
@@ -130,7 +126,7 @@ Outcome<ValidEntries> Check(const PensionEntries& e) {
             return std::nullopt;
         },
         [&]() -> std::optional<EntryError> {
-            std::optional<double> pension = Number(e.PensionAmount);
+            std::optional<double> pension = EntryNumber(e.PensionAmount);
             if (!pension || *pension < 0) {
                 return EntryError{"PensionAmount",
                                   "Please ReEnter The Gross Pension Amount Per Month"};

@@ -131,6 +131,16 @@ TEST(PensionValuator, ChecksTheEntriesInOrder) {
     }
 }
 
+TEST(PensionValuator, APensionAlreadyPayableCannotHaveEnded) {
+    PensionEntries e = Holder();
+    e.CurrentAgeYrs = "70";
+    e.AgeTerminateYrs = "68";
+    EXPECT_EQ(std::get<EntryError>(ValuePension(e)).field, "AgeTerminateYrs");
+    e.AgeTerminateYrs = "70";
+    e.AgeTerminateMos = "0";
+    EXPECT_DOUBLE_EQ(std::get<PensionValue>(ValuePension(e)).PaymentMonths, 0);
+}
+
 TEST(PensionValuator, TerminatingAgeAndRaceAreCheckedOnlyWhereTheyApply) {
     PensionEntries e = Holder();
     e.atDeath = true;
