@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -152,6 +153,9 @@ TEST(PensionWindow, RunsTheReportForAPensionEndingAtAnAge) {
     EXPECT_EQ(Shown(window, "PresentValue"), " $234,054");
     EXPECT_EQ(Shown(window, "PostTaxPresentValue"), " $175,540");
     testing::SaveScreenshot(window, "defined_benefit_plans");
+    testing::ClickInNextModal("OK");
+    Press(window, "About");  // the help page, closed again with "OK"
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
     Type(window, "TaxRate", "0");
     Press(window, "RunDBReport");
