@@ -260,6 +260,11 @@ TEST(CalculatorWindows, OpenFromTheResultsScreensToolsMenus) {
     EXPECT_TRUE(s.app.express()->findChild<PensionWindow*>()->isVisible());
     EXPECT_TRUE(s.app.express()->findChild<FinancialWindow*>()->isVisible());
     EXPECT_TRUE(s.app.express()->findChild<IraWindow*>()->isVisible());
+    for (const char* item : {"PrintScreenImage", "PrinterSetup"}) {
+        EXPECT_TRUE(
+            FindMenuItem(*s.app.express()->findChild<IraWindow*>()->menuBar(), item)->isEnabled())
+            << item;
+    }
     // One window each, whichever menu opened it.
     EXPECT_EQ(s.app.express()->findChildren<IraWindow*>().size(), 1);
 }

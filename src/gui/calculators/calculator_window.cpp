@@ -13,6 +13,7 @@
 #include "app/app_context.h"
 #include "app/menu_items.h"
 #include "app/message_box.h"
+#include "printing/print_menus.h"
 
 namespace tovaris::gui {
 
@@ -25,7 +26,8 @@ CalculatorWindow::CalculatorWindow(AppContext& context, const char* name, const 
     BuildMenus();
 }
 
-// Printing comes with the print engine; until then its items are shown disabled.
+// The screen image and the printer set-up print through the print service; the one-page summaries
+// are still to come.
 void CalculatorWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("File");
     connect(AddMenuItem(*file, "QuitProgram", "Quit Program"), &QAction::triggered, this,
@@ -33,6 +35,7 @@ void CalculatorWindow::BuildMenus() {
     QMenu* print = menuBar()->addMenu("Print");
     AddMenuItem(*print, "PrintScreenImage", "Print Screen Image", false);
     AddMenuItem(*print, "PrinterSetup", "Printer Setup", false);
+    ConnectPrintMenu(*menuBar(), context_, *this);
 }
 
 void CalculatorWindow::ShowEntryError(const calculators::EntryError& error) {
