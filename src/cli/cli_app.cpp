@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "calculator_cli.h"
 #include "case/case_file.h"
 #include "case/express_commands.h"
 #include "case/express_layout.h"
@@ -29,6 +30,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: tovaris-cli COMMAND CASE.QCF [OPTIONS]\n"
+    "       tovaris-cli CALCULATOR [ENTRIES]\n"
     "\n"
     "Runs a Tovaris command on a saved case and prints the results as JSON.\n"
     "\n"
@@ -43,6 +45,8 @@ constexpr const char* kUsage =
     "  worksheet      the worksheet's Calculate Worksheet (after --from-express, "
     "--estimate-taxes)\n"
     "  --help, --version\n"
+    "\n"
+    "Calculators (entries as options, see docs/cli.md): pension, ira72t, fincalc, bizvalue\n"
     "\n"
     "Options: --extrapolation Dont|Curve|Linear, --shared-method SumDays|SumDaysColorado|"
     "SquaredDays,\n"
@@ -172,6 +176,9 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
     if (!args.empty() && args[0] == "--version") {
         out << "tovaris-cli " << TOVARIS_VERSION << "\n";
         return kExitOk;
+    }
+    if (!args.empty() && IsCalculatorCommand(args[0])) {
+        return RunCalculatorCli(args, out, err);
     }
     std::string error;
     std::optional<Request> request = ParseRequest(args, error);

@@ -16,6 +16,7 @@
 #include "app/menu_items.h"
 #include "app/preparer_dialog.h"
 #include "app/screen_setup.h"
+#include "calculators/calculator_windows.h"
 #include "case/case_file.h"
 #include "case/express_commands.h"
 #include "case/express_entry_form.h"
@@ -50,6 +51,8 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     BuildHelpMenu();
     GiveStandardShortcuts(*menuBar());
     statusBar()->setObjectName("StatusLine");
+    calculators_ = new CalculatorWindows(context_, this);
+    calculators_->Wire(*menuBar());
     form_ = new ExpressEntryForm(context_, this);
     setCentralWidget(form_);
     parentingTime_ = new ParentingTimeWindow(context_, this);
@@ -323,6 +326,7 @@ void ExpressEntryWindow::AttachResultScreen(Screen& screen) {
         raise();
     });
     connect(&screen, &Screen::openOvernightEstimator, this, [this] { ShowOnce(estimator_); });
+    calculators_->Wire(*screen.menuBar());
 }
 
 template <typename Screen>

@@ -12,6 +12,7 @@ class QMenu;
 
 namespace tovaris::gui {
 
+class CalculatorWindows;
 class CaseOptionActions;
 class ExpressEntryForm;
 class IncomeWindow;
@@ -92,6 +93,7 @@ class ExpressEntryWindow : public QMainWindow {
     CaseOptionActions& options_;
     ExpressEntryForm* form_;
     OvernightEstimatorWindow* estimator_ = nullptr;
+    CalculatorWindows* calculators_;
     EdSkillsWindow* edSkills_ = nullptr;
     ParentingTimeWindow* parentingTime_;
     SupportResultsWindow* supportResults_ = nullptr;

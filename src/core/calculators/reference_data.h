@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace tovaris::calculators {
+
+// The reference tables of data/ as compiled in (CSV text with its header line); generated at
+// build time.
+std::string_view LifeTablesCsv();
+std::string_view SingleLifeExpectancyCsv();
+std::string_view MortalityCsv();
+
+}  // namespace tovaris::calculators
