@@ -130,6 +130,9 @@ std::string GroupThousands(const std::string& digits) {
 
 template <typename Number>
 std::string FormatNumber(Number value, std::string_view patternText) {
+    if (!std::isfinite(value)) {
+        return {};  // no pattern can show it; the caller reports the failed calculation
+    }
     Pattern pattern = ParsePattern(patternText);
     int fractionDigits = static_cast<int>(pattern.fractionPlaces.size());
     Scientific magnitude;

@@ -11,7 +11,7 @@ namespace tovaris {
 //   anything else before or after the placeholders is copied literally ("$ ", "%").
 // Rounding is half away from zero on the decimal digits of the value (15 significant digits,
 // as a double prints). A negative value gets a leading "-" unless the pattern writes its own
-// "-"; a value that rounds to zero shows no sign.
+// "-"; a value that rounds to zero shows no sign. An infinite or NaN value gives "".
 std::string Format(double value, std::string_view pattern);
 
 // The same for an amount held in single precision: its decimal digits are the shortest decimal

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "common/format.h"
 
 namespace tovaris {
@@ -45,6 +47,15 @@ TEST(Format, SharesNightsScoresAndPercents) {
     };
     for (const FormatCase& c : cases) {
         EXPECT_EQ(Format(c.value, c.pattern), c.expected) << c.value << " as " << c.pattern;
+    }
+}
+
+TEST(Format, NoNumberShowsNothing) {
+    for (double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(Format(value, "##,##0.#0"), "");
+        EXPECT_EQ(FormatSingle(static_cast<float>(value), "$ ###,##0"), "");
     }
 }
 
