@@ -15,9 +15,9 @@ TEST(WorksheetLines, EveryBoxIsASavedWorksheetFieldUsedOnce) {
     std::set<std::string_view> seen;
     for (std::string_view field : WorksheetLineFields()) {
         ASSERT_TRUE(IsField(field)) << field;
-        const FieldSpec& spec = FindField(field);
-        EXPECT_EQ(spec.screen, Screen::Worksheet) << field;
-        EXPECT_TRUE(spec.persisted) << field;
+        const FieldSpec& schema = FindField(field);
+        EXPECT_EQ(schema.screen, Screen::Worksheet) << field;
+        EXPECT_TRUE(schema.persisted) << field;
         EXPECT_TRUE(seen.insert(field).second) << field << " is on two lines";
     }
 }
