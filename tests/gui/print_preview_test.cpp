@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -213,6 +214,89 @@ TEST(PrintPreview, BonusCalculatorPrintsItsSummaryAfterARun) {
     bonus->findChild<QLineEdit*>("BonusAmount")->setText("20000");
     bonus->findChild<QPushButton*>("RunBonus")->click();
     ExpectPrintout(*bonus, "PrintBonus", "ALIMONY BONUS CALCULATOR");
+}
+
+// Each auxiliary calculator prints its entries and results as they stand after a run.
+TEST(PrintPreview, EachCalculatorPrintsASummaryOfItsEntriesAndResults) {
+    struct Calculator {
+        const char* toolsItem;
+        const char* window;
+        std::vector<std::pair<const char*, const char*>> entries;
+        const char* option;  // an option button to choose first, or nullptr
+        const char* run;
+        std::vector<const char*> printed;  // texts the summary must carry
+    };
+    const Calculator calculators[] = {
+        {"DB",
+         "DefinedBenefitPlans",
+         {{"HolderName", "Pat Example"},
+          {"CurrentAgeYrs", "60"},
+          {"CurrentAgeMos", "6"},
+          {"AgePayableYrs", "65"},
+          {"AgePayableMos", "0"},
+          {"PensionAmount", "2000"},
+          {"DiscountRate", ".05"},
+          {"TaxRate", ".25"}},
+         "SexFemale",
+         "RunDBReport",
+         {"Defined Benefit Calculator", "Pat Example", "At Death",
+          "Present Value of Gross Pension"}},
+        {"IRA",
+         "IraWithdrawals",
+         {{"CurrentAgeYrs", "50"},
+          {"AgeEndYrs", "60"},
+          {"IRAAmount", "400000"},
+          {"IraInterestRate", "6"},
+          {"InterestRate", "4"}},
+         "MethodAnnuity",
+         "Calculate",
+         {"72(t) IRA Withdrawal Calculator", "$11,050", "Projected IRA Account Balance/Yr",
+          "Age 60:"}},
+        {"FinCalc",
+         "FinancialCalculations",
+         {{"Text1", "6"}, {"Text2", "100000"}, {"Text3", "360"}},
+         nullptr,
+         "CmdAnswer",
+         {"Financial Calculations", "599.55"}},
+        {"BVCalc",
+         "BusinessValuation",
+         {{"HardAssets", "100000"},
+          {"Liabilities", "20000"},
+          {"Receivables", "50000"},
+          {"Likelihood", ".8"},
+          {"Income", "300000"},
+          {"Expenses", "100000"},
+          {"TaxRate", ".3"},
+          {"FairSalary", "120000"}},
+         nullptr,
+         "Calculate",
+         {"Excess Earnings Multiplier", "Many Competitors", "[--", "Business Value"}},
+    };
+    Printing p;
+    for (const Calculator& c : calculators) {
+        p.app.express()->menuItem(c.toolsItem)->trigger();
+        auto* window = p.app.express()->findChild<QMainWindow*>(c.window);
+        ASSERT_NE(window, nullptr) << c.window;
+        for (const auto& [name, text] : c.entries) {
+            window->findChild<QLineEdit*>(name)->setText(text);
+        }
+        if (c.option != nullptr) {
+            window->findChild<QRadioButton*>(c.option)->setChecked(true);
+        }
+        window->findChild<QPushButton*>(c.run)->click();
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << c.window << ": entry error";
+        Trigger(*window, "PrintSummary");
+        PreviewWindow* preview = ShownPreview();
+        ASSERT_NE(preview, nullptr) << c.window;
+        EXPECT_EQ(preview->document().pages().size(), 1u) << c.window;
+        for (const char* text : c.printed) {
+            EXPECT_TRUE(preview->FindNext(text)) << c.window << ": " << text;
+        }
+        testing::SaveScreenshot(*preview, QString("summary_") + c.window);
+        Trigger(*preview, "ExitPreview");
+        EXPECT_TRUE(window->isEnabled());
+        window->hide();
+    }
 }
 
 TEST(PrintPreview, ParentingTimeScreenPrintsItsTable) {

@@ -77,8 +77,8 @@ void WriteLines(Document& document, const std::vector<std::string>& lines) {
     }
 }
 
-void WritePairs(Document& document, const DisplayRows& rows, double left) {
-    const double valueX = left + WidestLabel(document, rows);
+void WritePairs(Document& document, const DisplayRows& rows, double left, double gap) {
+    const double valueX = left + WidestLabel(document, rows) + gap;
     for (const DisplayRow& row : rows) {
         document.SetX(left);
         document.WriteText(row.label);

@@ -18,8 +18,8 @@ void WriteHeading(Document& document, const std::string& heading);
 
 void WriteLines(Document& document, const std::vector<std::string>& lines);
 
-// Label/value pairs: each value placed after the measured width of the widest label.
-void WritePairs(Document& document, const DisplayRows& rows, double left = 0);
+// Label/value pairs: each value placed `gap` twips after the measured width of the widest label.
+void WritePairs(Document& document, const DisplayRows& rows, double left = 0, double gap = 0);
 
 // Two parties' figure columns side by side under their headings, each value right-aligned in
 // a column after that side's widest label.

@@ -13,7 +13,9 @@
 #include "app/app_context.h"
 #include "app/menu_items.h"
 #include "app/message_box.h"
+#include "calculators/screen_summary.h"
 #include "printing/print_menus.h"
+#include "printing/print_service.h"
 
 namespace tovaris::gui {
 
@@ -26,16 +28,29 @@ CalculatorWindow::CalculatorWindow(AppContext& context, const char* name, const 
     BuildMenus();
 }
 
-// The screen image and the printer set-up print through the print service; the one-page summaries
-// are still to come.
+// The summary, the screen image and the printer set-up print through the print service.
 void CalculatorWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("File");
     connect(AddMenuItem(*file, "QuitProgram", "Quit Program"), &QAction::triggered, this,
             [this] { context_.requestQuit(); });
     QMenu* print = menuBar()->addMenu("Print");
+    QAction* summary = AddMenuItem(*print, "PrintSummary", "Print Summary", false);
+    if (context_.printing) {
+        summary->setEnabled(true);
+        connect(summary, &QAction::triggered, this, &CalculatorWindow::PrintSummary);
+    }
     AddMenuItem(*print, "PrintScreenImage", "Print Screen Image", false);
     AddMenuItem(*print, "PrinterSetup", "Printer Setup", false);
     ConnectPrintMenu(*menuBar(), context_, *this);
+}
+
+// The page shows the entries and results as they stand, computed or not.
+void CalculatorWindow::PrintSummary() {
+    const reports::CalculatorSummary summary = SummaryOfScreen(*this);
+    context_.printing->Preview(*this, [summary](reports::Document& document, const CaseRecord&,
+                                                const reports::ReportContext& context) {
+        reports::ComposeCalculatorSummary(document, summary, context);
+    });
 }
 
 void CalculatorWindow::ShowEntryError(const calculators::EntryError& error) {

@@ -13,9 +13,9 @@ namespace tovaris::gui {
 
 struct AppContext;
 
-// What the auxiliary calculator windows share: the "File" and "Print" menus, named entry boxes
-// and command buttons, and the way an entry error is shown. They stand apart from the case; the
-// windows compute nothing, the engine's calculators do.
+// What the auxiliary calculator windows share: the "File" and "Print" menus (the summary page),
+// named entry boxes and command buttons, and the way an entry error is shown. They stand apart from
+// the case; the windows compute nothing, the engine's calculators do.
 class CalculatorWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -40,6 +40,8 @@ class CalculatorWindow : public QMainWindow {
 
   private:
     void BuildMenus();
+    // "Print Summary": the window's entries and results on one page, previewed.
+    void PrintSummary();
 
     AppContext& context_;
 };

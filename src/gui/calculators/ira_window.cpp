@@ -150,9 +150,11 @@ QWidget* IraWindow::BuildWithdrawals() {
 QWidget* IraWindow::BuildProjection() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(new QLabel("Projected IRA Account Balance/Yr ", box));
+    auto* caption = new QLabel("Projected IRA Account Balance/Yr ", box);
+    layout->addWidget(caption);
     projection_ = new QListWidget(box);
     projection_->setObjectName("Projection");
+    projection_->setAccessibleName(caption->text().trimmed());
     projection_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(projection_);
     return box;

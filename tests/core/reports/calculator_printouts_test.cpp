@@ -3,6 +3,7 @@
 #include "maintenance/bonus_calculator.h"
 #include "report_case.h"
 #include "reports/calculator_printouts.h"
+#include "reports/calculator_summary.h"
 #include "reports/document_text.h"
 
 namespace tovaris {
@@ -53,6 +54,33 @@ TEST(CalculatorPrintouts, ParentingTimePrintoutMatchesItsGoldenText) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
     }
     testing::ExpectGolden(text, "parenting_SharedOvernights.txt");
+}
+
+// Pairs share a value column, text lines wrap at the page width and a long list runs down
+// columns, so that even a forty-year projection stays on one page.
+TEST(CalculatorPrintouts, CalculatorSummaryMatchesItsGoldenText) {
+    reports::SummarySection projection{"Projected IRA Account Balance/Yr", {}, 3};
+    for (int age = 30; age <= 75; ++age) {
+        projection.rows.push_back({"Age " + std::to_string(age) + ": $100,000", ""});
+    }
+    const reports::CalculatorSummary summary{
+        "IraWithdrawals",
+        "72(t) IRA Withdrawal Calculator",
+        {{"IRA Holder's Personal And Account Status",
+          {{"IRA Holder's Name", "Pat Example"},
+           {"Current Balance in IRA Account", "400000"},
+           {"Projection Method", "Annuity"}}},
+         {"Excess Earnings Multiplier",
+          {{"1) Does Business Have Many Competitors Or Is It One Of Few Providers In The Local "
+            "Service Area? A question long enough to need a second line on the printed page.",
+            ""},
+           {"Many Competitors", "[--X-----]  Few Competitors"}}},
+         projection}};
+    FixedTextMetrics metrics;
+    Document document(metrics);
+    reports::ComposeCalculatorSummary(document, summary, testing::PreparerContext());
+    EXPECT_EQ(document.pages().size(), 1u);
+    testing::ExpectGolden(reports::DocumentText(document), "summary_IraWithdrawals.txt");
 }
 
 }  // namespace
