@@ -9,6 +9,7 @@
 #include "case/express_read_in.h"
 #include "case/income_refresh.h"
 #include "case/preferences.h"
+#include "case_calculator_cli.h"
 #include "case_snapshot.h"
 #include "cli_interaction.h"
 #include "cli_options.h"
@@ -44,6 +45,11 @@ constexpr const char* kUsage =
     "                 (--preparer NAME, --office NAME, --date TEXT for the header)\n"
     "  worksheet      the worksheet's Calculate Worksheet (after --from-express, "
     "--estimate-taxes)\n"
+    "  flip           child support, then the dependency/overnight flip calculator\n"
+    "                 (--claim-nights N --other-nights N --claim-under17 N --other-under17 N)\n"
+    "  impute         the income imputation window on one party, no calculation\n"
+    "                 (--party claimant|other --method none|history|median|wage\n"
+    "                 [--state NAME] [--sex m|f --age-band 25-34] [-o OUT.QCF])\n"
     "  --help, --version\n"
     "\n"
     "Calculators (entries as options, see docs/cli.md): pension, ira72t, fincalc, bizvalue\n"
@@ -119,7 +125,7 @@ ReadInResult RunCommand(const Request& request, CaseRecord& record, CliInteracti
         takeSnapshot();  // the worksheet reads its own lines; only the tax estimate reads the case
         return RunWorksheet(request, record, interaction);
     }
-    if (request.command == "childsupport") {
+    if (request.command == "childsupport" || request.command == "flip") {
         return RunChildSupportCommand(record, interaction, takeSnapshot);
     }
     if (request.command == "maintenance") {
@@ -192,10 +198,19 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
         return Refuse(err, opened.message);
     }
 
+    if (request->command == "impute") {
+        return RunImputeCommand(*request, record, out, err);
+    }
     CliInteraction interaction(request->answers);
     CaseSnapshot snapshot;
     snapshot.MarkUnset(record.globals);
     ReadInResult result = RunCommand(*request, record, interaction, snapshot);
+    const bool flip = request->command == "flip";
+    nlohmann::ordered_json flipJson = nullptr;
+    const bool calculated = !result.stopped;
+    if (flip && calculated) {
+        flipJson = RunFlipCommand(*request, record, interaction, result);
+    }
     if (report) {
         return result.stopped ? Refuse(err, result.title + ": " + result.message, kExitStopped)
                               : WriteReport(*report, record, renderer, out, err);
@@ -210,20 +225,22 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
         json["case"].erase("CaregiverCode");  // read only where the caregiver frame is in use
     }
     bool worksheet = request->command == "worksheet";
-    if (!result.stopped && request->command != "validate" &&
-        (!worksheet || request->estimateTaxes)) {
+    if (calculated && request->command != "validate" && (!worksheet || request->estimateTaxes)) {
         json["tax"] = TaxJson(record.results.tax, record.globals.ClaimFilingStatus == "MFJ",
                               record.globals.PayerFilingStatus == "MFJ");
     }
-    if (!result.stopped && request->command == "childsupport") {
+    if (calculated && (request->command == "childsupport" || flip)) {
         json["support"] = SupportJson(record);
         json["display"] = SupportDisplayJson(record);
     }
-    if (!result.stopped && request->command == "maintenance") {
+    if (flip) {
+        json["flip"] = flipJson;
+    }
+    if (calculated && request->command == "maintenance") {
         json["support"] = SupportJson(record);  // the child support the award ended with
         json["maintenance"] = MaintenanceJson(record);
     }
-    if (!result.stopped && worksheet) {
+    if (calculated && worksheet) {
         json["worksheet"] = WorksheetJson(record);
     }
     return Print(out, json, request->pretty);

@@ -36,6 +36,26 @@ Setter Number(std::function<void(Request&, float)> apply) {
     };
 }
 
+// An entry taken as typed.
+Setter Text(std::function<void(Request&, const std::string&)> apply) {
+    return [apply](Request& r, const std::string& value) {
+        apply(r, value);
+        return true;
+    };
+}
+
+Setter AgeBand() {
+    return [](Request& r, const std::string& value) {
+        const auto& bands = calculators::kAgeBands;
+        const auto band = std::find(bands.begin(), bands.end(), value);
+        if (band == bands.end()) {
+            return false;
+        }
+        r.ageBand = static_cast<std::size_t>(band - bands.begin());
+        return true;
+    };
+}
+
 const std::map<std::string, bool> kYesNo = {{"yes", true}, {"no", false}};
 
 const std::map<std::string, Setter>& ValueOptions() {
@@ -86,6 +106,25 @@ const std::map<std::string, Setter>& ValueOptions() {
          Choice<EconomicTableChoice>(
              {{"Current", EconomicTableChoice::Current}, {"Old", EconomicTableChoice::OldTable}},
              [](Request& r, EconomicTableChoice v) { r.options.economicTable = v; })},
+        {"--claim-nights", Text([](Request& r, const std::string& v) { r.claimNights = v; })},
+        {"--other-nights", Text([](Request& r, const std::string& v) { r.otherNights = v; })},
+        {"--claim-under17", Text([](Request& r, const std::string& v) { r.claimUnder17 = v; })},
+        {"--other-under17", Text([](Request& r, const std::string& v) { r.otherUnder17 = v; })},
+        {"--party",
+         Choice<IncomeParty>({{"claimant", IncomeParty::Claimant}, {"other", IncomeParty::Other}},
+                             [](Request& r, IncomeParty v) { r.party = v; })},
+        {"--method", Choice<calculators::ImputeMethod>(
+                         {{"none", calculators::ImputeMethod::DoNotImpute},
+                          {"history", calculators::ImputeMethod::HistoryImpute},
+                          {"median", calculators::ImputeMethod::MedianImpute},
+                          {"wage", calculators::ImputeMethod::WageImpute}},
+                         [](Request& r, calculators::ImputeMethod v) { r.method = v; })},
+        {"--state", Text([](Request& r, const std::string& v) { r.state = v; })},
+        {"--sex",
+         Choice<calculators::Sex>({{"m", calculators::Sex::Male}, {"f", calculators::Sex::Female}},
+                                  [](Request& r, calculators::Sex v) { r.sex = v; })},
+        {"--age-band", AgeBand()},
+        {"-o", Text([](Request& r, const std::string& v) { r.output = v; })},
     };
     return options;
 }
@@ -129,7 +168,7 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, Request& reque
 
 std::optional<Request> ParseRequest(const std::vector<std::string>& args, std::string& error) {
     static const char* kCommands[] = {"childsupport", "maintenance", "validate", "tax",
-                                      "worksheet"};
+                                      "worksheet",    "flip",        "impute"};
     Request request;
     if (args.empty() ||
         std::find(std::begin(kCommands), std::end(kCommands), args[0]) == std::end(kCommands)) {

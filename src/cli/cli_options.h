@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calculators/income_imputation.h"
 #include "case/case_record.h"
 #include "cli_interaction.h"
 
@@ -11,7 +12,8 @@ namespace tovaris::cli {
 
 // One parsed command line.
 struct Request {
-    std::string command;  // "childsupport", "maintenance", "validate", "tax", "worksheet"
+    // "childsupport", "maintenance", "validate", "tax", "worksheet", "flip", "impute"
+    std::string command;
     std::string casePath;
     CaseOptions options;
     std::optional<bool> applyMaintToCS;  // given explicitly; else the calculation order decides
@@ -24,6 +26,20 @@ struct Request {
     bool pretty = false;
     bool fromExpress = false;    // worksheet: "Get Data From Express Form" first
     bool estimateTaxes = false;  // worksheet: "Estimate Taxes" before the calculation
+
+    // flip: the revised entries as typed; an entry not given keeps the case's own figure.
+    std::optional<std::string> claimNights;
+    std::optional<std::string> otherNights;
+    std::optional<std::string> claimUnder17;
+    std::optional<std::string> otherUnder17;
+
+    // impute: the party, the window's option and its choices, and where to save the case.
+    std::optional<IncomeParty> party;
+    std::optional<calculators::ImputeMethod> method;
+    std::string state{calculators::kDefaultWageState};
+    std::optional<calculators::Sex> sex;
+    std::optional<std::size_t> ageBand;
+    std::string output;  // -o
 };
 
 // Parses the arguments after the program name. Returns the request, or sets `error` to the

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "calculators/impute_window.h"
 #include "gui_test_support.h"
 #include "income_screen_fixture.h"
 
@@ -209,7 +211,86 @@ TEST(IncomeWindow, ImputedMarkFollowsTheStatus) {
     s.record().globals.ClaimImputeStatus = "Imputed";
     s.window->Refresh();
     EXPECT_TRUE(s.Shown("ImputedMark"));
-    EXPECT_FALSE(s.window->findChild<QPushButton*>("Impute")->isEnabled());
+}
+
+// The impute button's window for the screen's party, opened.
+ImputeWindow* OpenImpute(const IncomeScreen& s) {
+    s.window->findChild<QPushButton*>("Impute")->click();
+    auto* impute = s.window->findChild<ImputeWindow*>();
+    EXPECT_NE(impute, nullptr);
+    EXPECT_TRUE(impute != nullptr && impute->isVisible());
+    return impute;
+}
+
+void Choose(QWidget& window, const char* option) {
+    window.findChild<QRadioButton*>(option)->click();
+}
+
+QString Shown(QWidget& window, const char* name) {
+    return window.findChild<QLineEdit*>(name)->text();
+}
+
+TEST(ImputeWindow, MinimumWageFromTheClaimantsScreen) {
+    IncomeScreen s;
+    s.Type("ClaimEarned", "52000");
+    s.Enter("ClaimEarned");
+    ImputeWindow* impute = OpenImpute(s);
+    EXPECT_EQ(impute->windowTitle(), "IMPUTE INCOME");
+    EXPECT_EQ(impute->findChild<QComboBox*>("WageCombo")->currentText(), "Washington");
+    EXPECT_EQ(Shown(*impute, "Hourly"), "$15.74");
+    EXPECT_EQ(Shown(*impute, "MoMin"), "$2,735.76");
+    EXPECT_TRUE(impute->findChild<QRadioButton*>("DoNotImpute")->isChecked());
+    Choose(*impute, "WageImpute");
+    testing::SaveScreenshot(*impute, "impute_window");
+    impute->findChild<QPushButton*>("OK")->click();
+    EXPECT_FALSE(impute->isVisible());
+    EXPECT_EQ(s.Edit("ClaimEarned")->text(), "$ 2,735.76");
+    EXPECT_EQ(s.window->findChild<QLabel*>("PeriodLabel")->text(), "MONTHLY");
+    EXPECT_TRUE(s.Shown("ImputedMark"));
+    EXPECT_EQ(s.window->findChild<QLabel*>("ImputedMark")->toolTip().toStdString(),
+              s.record().globals.ClaimImputeNote);
+    EXPECT_EQ(s.record().globals.ClaimImputeStatus, "Imputed");
+    testing::SaveScreenshot(*s.window, "income_imputed");
+
+    // Opened again it shows the imputation; "Do Not Impute" keeps the wages.
+    impute = OpenImpute(s);
+    EXPECT_TRUE(impute->findChild<QRadioButton*>("WageImpute")->isChecked());
+    Choose(*impute, "DoNotImpute");
+    impute->findChild<QPushButton*>("OK")->click();
+    EXPECT_FALSE(s.Shown("ImputedMark"));
+    EXPECT_EQ(s.record().globals.ClaimImputeNote, "");
+    EXPECT_EQ(s.Edit("ClaimEarned")->text(), "$ 2,735.76");
+}
+
+TEST(ImputeWindow, MedianFromTheOtherPartysScreen) {
+    IncomeScreen s("PayerSingle");
+    ImputeWindow* impute = OpenImpute(s);
+    Choose(*impute, "MedianImpute");
+    impute->findChild<QPushButton*>("OK")->click();
+    ASSERT_EQ(s.interaction.messages().size(), 1u);  // no sex or age band yet
+    EXPECT_EQ(s.interaction.messages()[0].title, "Entry Error");
+    EXPECT_TRUE(impute->isVisible());
+
+    Choose(*impute, "Option2");
+    impute->findChild<QComboBox*>("AgeCombo")->setCurrentText("45-54");
+    EXPECT_EQ(Shown(*impute, "NetMedian"), "$4,067");
+    const QString gross = Shown(*impute, "GrossMedian");
+    EXPECT_TRUE(gross.startsWith("$4,")) << gross.toStdString();
+    impute->findChild<QPushButton*>("OK")->click();
+    EXPECT_EQ(s.Edit("PayerEarned")->text(), "$ " + gross.mid(1));
+    EXPECT_EQ(s.record().globals.PayerImputeNoteWS,
+              "Parent 1's Income Has Been Imputed Using The Federal Approximate Median Net "
+              "Monthly Income Table. ");
+}
+
+TEST(ImputeWindow, CancelLeavesTheCase) {
+    IncomeScreen s;
+    ImputeWindow* impute = OpenImpute(s);
+    Choose(*impute, "HistoryImpute");
+    impute->findChild<QPushButton*>("Cancel")->click();
+    EXPECT_FALSE(impute->isVisible());
+    EXPECT_EQ(s.record().globals.ClaimImputeStatus, "Not Imputed");
+    EXPECT_FALSE(s.Shown("ImputedMark"));
 }
 
 TEST(IncomeWindow, ItemizingHidesAndUnticksAgeSixtyFive) {

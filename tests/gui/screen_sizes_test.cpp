@@ -14,6 +14,8 @@
 #include "app/preparer_dialog.h"
 #include "app/splash_screen.h"
 #include "calculators/bonus_window.h"
+#include "calculators/flip_window.h"
+#include "calculators/impute_window.h"
 #include "case/express_entry_window.h"
 #include "case/income_window.h"
 #include "common/scripted_interaction.h"
@@ -52,6 +54,8 @@ struct EveryScreen {
         Add("results", express.supportResults());
         express.supportResults()->menuItem("RunCSBonus")->trigger();
         Add("results_bonus", express.supportResults()->findChild<BonusWindow*>());
+        express.supportResults()->menuItem("RunFlip")->trigger();
+        Add("results_flip", express.supportResults()->findChild<FlipWindow*>());
         Click("AlimonyButton");
         Add("maintenance", express.maintenanceResults());
         express.maintenanceResults()->menuItem("RunBonus")->trigger();
@@ -59,6 +63,8 @@ struct EveryScreen {
         Click("EnterClaimIncome");
         auto* income = express.findChild<IncomeWindow*>("ClaimIncome");
         Add("income", income);
+        income->ShowImpute();
+        Add("impute", income->findChild<ImputeWindow*>());
         income->ShowBusiness();
         Add("business", income->business());
         Click("SharedCalc");

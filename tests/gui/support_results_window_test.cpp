@@ -7,9 +7,13 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 #include "app/application.h"
+#include "app/rows_view.h"
+#include "calculators/flip_window.h"
+#include "case/case_file.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
@@ -195,6 +199,71 @@ TEST(SupportResultsWindow, ReadableAtEachScale) {
         testing::SaveScreenshot(*split.window, QString("results_split_%1").arg(monAdj));
         EXPECT_TRUE(split.PanelTexts().contains(" Uses Arvey Split Custody Formula."));
     }
+}
+
+FlipWindow* OpenFlip(const ResultsScreen& s) {
+    QAction* item = s.window->menuItem("RunFlip");
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+    auto* flip = s.window->findChild<FlipWindow*>();
+    EXPECT_TRUE(flip != nullptr && flip->isVisible());
+    return flip;
+}
+
+QLineEdit* Box(QWidget& window, const char* name) {
+    return window.findChild<QLineEdit*>(name);
+}
+
+TEST(FlipWindow, CalculateShowsTheDifferenceAndLeavesTheCase) {
+    ResultsScreen s("SharedOvernights.QCF");
+    const std::string saved = SaveData(s.app.record());
+    const QStringList panel = s.PanelTexts();
+    const QString transfer = s.Transfer();
+    const QString express = s.app.express()->findChild<QLineEdit*>("ChildSupport")->text();
+    FlipWindow* flip = OpenFlip(s);
+    EXPECT_EQ(Box(*flip, "InitialClaimDepend17")->text(),
+              QString::number(s.app.record().globals.ClaimDepend17Count));
+    EXPECT_TRUE(Box(*flip, "RevisedClaimNights")->isEnabled());
+    EXPECT_FALSE(Box(*flip, "RevisedClaimDependents")->isEnabled());
+    const QString initialNights = Box(*flip, "RevisedClaimNights")->text();
+
+    QLineEdit* nights = Box(*flip, "RevisedClaimNights");
+    nights->clear();
+    QTest::keyClicks(nights, "120");
+    EXPECT_EQ(Box(*flip, "RevisedPayerNights")->text(), "245.00");
+    Box(*flip, "RevisedPayerDepend17")->setText("0");
+    flip->findChild<QPushButton*>("Calculate")->click();
+    const QStringList lines = flip->findChild<RowsView*>("FlipResults")->texts();
+    EXPECT_TRUE(lines.contains(" Original Child Support = "));
+    EXPECT_TRUE(lines.contains(" Claimant's Income Adjustments /Yr"));
+    testing::SaveScreenshot(*flip, "flip_calculated");
+
+    EXPECT_EQ(SaveData(s.app.record()), saved);
+    EXPECT_EQ(s.PanelTexts(), panel);
+    EXPECT_EQ(s.Transfer(), transfer);
+    EXPECT_EQ(s.app.express()->findChild<QLineEdit*>("ChildSupport")->text(), express);
+
+    flip->findChild<QPushButton*>("Reset")->click();
+    EXPECT_EQ(Box(*flip, "RevisedClaimNights")->text(), initialNights);
+    EXPECT_EQ(Box(*flip, "RevisedPayerDepend17")->text(),
+              QString::number(s.app.record().globals.PayerDepend17Count));
+}
+
+TEST(FlipWindow, RefusedOvernightsShowTheEntryError) {
+    ResultsScreen s("SharedOvernights.QCF");
+    FlipWindow* flip = OpenFlip(s);
+    Box(*flip, "RevisedClaimNights")->setText("200");
+    Box(*flip, "RevisedPayerNights")->setText("166");
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown = modal->findChild<QLabel*>("BoxMessage")->text();
+            modal->findChild<QPushButton*>("OK")->click();
+        }
+    });
+    flip->findChild<QPushButton*>("Calculate")->click();
+    EXPECT_EQ(shown, "Total Sum Of Claimant's and Other Party's Overnights Must Equal 365");
+    EXPECT_TRUE(flip->findChild<RowsView*>("FlipResults")->texts().isEmpty());
 }
 
 TEST(SupportResultsWindow, ReturnToDataShowsTheExpressEntryScreen) {

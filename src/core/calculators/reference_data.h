@@ -9,5 +9,6 @@ namespace tovaris::calculators {
 std::string_view LifeTablesCsv();
 std::string_view SingleLifeExpectancyCsv();
 std::string_view MortalityCsv();
+std::string_view MinimumWagesCsv();
 
 }  // namespace tovaris::calculators

@@ -74,4 +74,15 @@ const std::array<double, 115>& MortalityRates() {
     return table;
 }
 
+const std::vector<MinimumWage>& StateMinimumWages() {
+    static const std::vector<MinimumWage> table = [] {
+        std::vector<MinimumWage> rows;
+        for (const auto& row : Rows(MinimumWagesCsv())) {
+            rows.push_back({row.at(1), row.at(2)});
+        }
+        return rows;
+    }();
+    return table;
+}
+
 }  // namespace tovaris::calculators

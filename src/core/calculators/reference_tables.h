@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tovaris::calculators {
 
@@ -21,5 +22,15 @@ const std::array<double, 111>& SingleLifeExpectancy();
 
 // The yearly probabilities of death q(x) for the fixed annuitization method, ages 0 to 114.
 const std::array<double, 115>& MortalityRates();
+
+// One row of the state minimum wage list: the state or locality and its hourly wage in force on
+// 1/1/2023 as the list shows it ("$15.74").
+struct MinimumWage {
+    std::string name;
+    std::string hourly;
+};
+
+// The 66 rows in the list's order.
+const std::vector<MinimumWage>& StateMinimumWages();
 
 }  // namespace tovaris::calculators

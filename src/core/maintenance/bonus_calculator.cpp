@@ -1,5 +1,6 @@
 #include "maintenance/bonus_calculator.h"
 
+#include "case/case_restore.h"
 #include "case/income_refresh.h"
 #include "common/entry_text.h"
 #include "common/format.h"
@@ -12,19 +13,6 @@ namespace {
 
 constexpr std::string_view kMoney = "$####0";
 constexpr std::string_view kPercent = "##.#0%";
-
-// Puts the whole case back when the calculator is done, however it ends.
-class CaseRestore {
-  public:
-    explicit CaseRestore(CaseRecord& record) : record_(record), saved_(record) {}
-    ~CaseRestore() { record_ = saved_; }
-    CaseRestore(const CaseRestore&) = delete;
-    CaseRestore& operator=(const CaseRestore&) = delete;
-
-  private:
-    CaseRecord& record_;
-    const CaseRecord saved_;
-};
 
 std::optional<double> ReadBonus(Interaction& interaction, std::string_view bonusText) {
     const std::optional<double> bonus = ReadAmount(bonusText);

@@ -18,6 +18,7 @@
 
 #include "app/field_binder.h"
 #include "app/keyboard.h"
+#include "calculators/impute_window.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
 #include "case/income_screen_parts.h"
@@ -408,8 +409,7 @@ QWidget* IncomeWindow::BuildButtons() {
                                                                    : "IMPUTE OTHER PARTY'S INCOME",
                                    bar);
     impute->setObjectName("Impute");
-    impute->setEnabled(false);  // the imputation calculator is not part of this version yet
-    impute->setToolTip("The income imputation calculator is not available in this version yet.");
+    connect(impute, &QPushButton::clicked, this, &IncomeWindow::ShowImpute);
     auto* business = new QPushButton("Business Income", bar);
     business->setObjectName("Business");
     business->setToolTip(
@@ -487,9 +487,9 @@ void IncomeWindow::Refresh() {
     otherChildren_->setEnabled(context_.record.fields.Ticked(Role("SecFamCheck").toStdString()));
 
     const CaseGlobals& g = context_.record.globals;
-    const std::string& status =
-        party_ == IncomeParty::Claimant ? g.ClaimImputeStatus : g.PayerImputeStatus;
-    imputed_->setVisible(status == "Imputed");
+    const bool claimant = party_ == IncomeParty::Claimant;
+    imputed_->setVisible((claimant ? g.ClaimImputeStatus : g.PayerImputeStatus) == "Imputed");
+    imputed_->setToolTip(QString::fromStdString(claimant ? g.ClaimImputeNote : g.PayerImputeNote));
 
     IncomePeriod period = context_.record.income.Of(party_).period;
     for (QLabel* label : periodLabels_) {
@@ -503,6 +503,14 @@ void IncomeWindow::ShowBusiness() {
     business_->show();
     business_->raise();
     business_->activateWindow();
+}
+
+void IncomeWindow::ShowImpute() {
+    if (impute_ == nullptr) {
+        impute_ = new ImputeWindow(context_, party_, this);
+        connect(impute_, &ImputeWindow::imputed, this, &IncomeWindow::Refresh);
+    }
+    impute_->Open();
 }
 
 void IncomeWindow::RevealField(const QString& field) {

@@ -17,6 +17,7 @@ namespace tovaris::gui {
 
 class BusinessWindow;
 class FieldBinder;
+class ImputeWindow;
 class RevealingInteraction;
 
 // "Claimant's Income" and "Other Party's Income": one screen, two instances. Four pages of
@@ -37,6 +38,9 @@ class IncomeWindow : public QMainWindow {
 
     // The Business button: the party's business income screen.
     void ShowBusiness();
+
+    // The impute button: the income imputation window for this party.
+    void ShowImpute();
 
     IncomeParty party() const { return party_; }
     BusinessWindow* business() const { return business_; }
@@ -81,6 +85,7 @@ class IncomeWindow : public QMainWindow {
     QWidget* ageSixtyFiveRow_ = nullptr;
     QWidget* otherChildren_ = nullptr;  // the fields the 2nd family check box opens
     BusinessWindow* business_ = nullptr;
+    ImputeWindow* impute_ = nullptr;  // made on first use
 };
 
 }  // namespace tovaris::gui

@@ -18,7 +18,9 @@
 #include "app/menu_items.h"
 #include "app/named_button.h"
 #include "app/rows_view.h"
+#include "app/screen_setup.h"
 #include "calculators/bonus_window.h"
+#include "calculators/flip_window.h"
 #include "case/preferences.h"
 #include "maintenance/bonus_calculator.h"
 #include "support/child_support_command.h"
@@ -90,8 +92,9 @@ void SupportResultsWindow::BuildMenus() {
     connect(
         AddMenuItem(*tools->addMenu("Bonus Calculator"), "RunCSBonus", "Run A Bonus Calculation"),
         &QAction::triggered, this, &SupportResultsWindow::ShowBonusCalculator);
-    AddMenuItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
-                "Run A Dependency/Overnight Flip Calculation", false);
+    connect(AddMenuItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
+                        "Run A Dependency/Overnight Flip Calculation"),
+            &QAction::triggered, this, &SupportResultsWindow::ShowFlipCalculator);
 }
 
 // This screen's own extrapolation items: a click here also drops the typed net incomes, which
@@ -324,6 +327,16 @@ void SupportResultsWindow::ShowBonusCalculator() {
             return result ? std::optional(result->lines) : std::nullopt;
         },
         this);
+}
+
+// The calculator gives the case back as it found it; the screen shows the calculation again.
+void SupportResultsWindow::ShowFlipCalculator() {
+    if (flip_ == nullptr) {
+        flip_ = new FlipWindow(context_, this);
+        SetUpScreen(*flip_, context_.preferences, context_.scale.monAdj);
+        connect(flip_, &FlipWindow::calculated, this, &SupportResultsWindow::Redraw);
+    }
+    flip_->Open();
 }
 
 // While the tiers are shown the caption says what they leave out, in red.

@@ -17,6 +17,7 @@ class QStackedWidget;
 namespace tovaris::gui {
 
 class BonusWindow;
+class FlipWindow;
 class CaseOptionActions;
 class ResultsPanel;
 
@@ -58,6 +59,7 @@ class SupportResultsWindow : public QMainWindow {
     void ChangeSubsistence();
     void ToggleTiers();
     void ShowBonusCalculator();
+    void ShowFlipCalculator();
     void ShowResultCaption();
     static void ShowSwitchButton(QPushButton& button, const std::string& caption, bool enabled);
 
@@ -74,6 +76,7 @@ class SupportResultsWindow : public QMainWindow {
     ResultsPanel* panel_;
     QLabel* tierPanel_;
     BonusWindow* bonus_ = nullptr;
+    FlipWindow* flip_ = nullptr;
 };
 
 }  // namespace tovaris::gui
