@@ -4,22 +4,15 @@
 #include <sstream>
 
 #include "cli_app.h"
+#include "json_run.h"
 
 namespace tovaris::cli {
 namespace {
 
-struct CalcRun {
-    int exit;
-    nlohmann::json json;
-    std::string err;
-};
+using CalcRun = testing::JsonRun;
 
 CalcRun RunArgs(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    int exit = RunCli(args, out, err);
-    nlohmann::json json = out.str().empty() ? nlohmann::json() : nlohmann::json::parse(out.str());
-    return {exit, json, err.str()};
+    return testing::RunJson(args);
 }
 
 TEST(CliFinancialCalculator, PrintsTheAnswerAndItsNote) {

@@ -2,27 +2,19 @@
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "cli_app.h"
+#include "json_run.h"
 
 namespace tovaris::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int exit;
-    nlohmann::json json;
-    std::string err;
-};
+using CliRun = testing::JsonRun;
 
 CliRun RunArgs(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    int exit = RunCli(args, out, err);
-    nlohmann::json json = out.str().empty() ? nlohmann::json() : nlohmann::json::parse(out.str());
-    return {exit, json, err.str()};
+    return testing::RunJson(args);
 }
 
 std::string Example(const std::string& name) {

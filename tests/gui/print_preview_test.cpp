@@ -18,6 +18,7 @@
 #include "app/application.h"
 #include "app/menu_items.h"
 #include "calculators/bonus_window.h"
+#include "calculators/flip_window.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
@@ -297,6 +298,24 @@ TEST(PrintPreview, EachCalculatorPrintsASummaryOfItsEntriesAndResults) {
         EXPECT_TRUE(window->isEnabled());
         window->hide();
     }
+}
+
+TEST(PrintPreview, FlipCalculatorPrintsAnImageOfItsCalculation) {
+    Printing p;
+    SupportResultsWindow& screen = *p.app.express()->supportResults();
+    screen.menuItem("RunFlip")->trigger();
+    auto* flip = screen.findChild<FlipWindow*>();
+    ASSERT_NE(flip, nullptr);
+    flip->findChild<QPushButton*>("Calculate")->click();
+    flip->findChild<QPushButton*>("PrintImage")->click();
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    const auto& items = preview->document().pages()[0].items;
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_FALSE(std::get<reports::Picture>(items[0]).png.empty());
+    EXPECT_FALSE(flip->isEnabled());
+    Trigger(*preview, "ExitPreview");
+    EXPECT_TRUE(flip->isEnabled());
 }
 
 TEST(PrintPreview, ParentingTimeScreenPrintsItsTable) {
