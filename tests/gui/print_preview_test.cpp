@@ -316,6 +316,15 @@ TEST(PrintPreview, FlipCalculatorPrintsAnImageOfItsCalculation) {
     EXPECT_FALSE(flip->isEnabled());
     Trigger(*preview, "ExitPreview");
     EXPECT_TRUE(flip->isEnabled());
+
+    // Its summary page carries the entries and the result lines as shown.
+    Trigger(*flip, "PrintSummary");
+    preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->FindNext("New Overnights And/Or Dependencies"));
+    EXPECT_TRUE(preview->FindNext("Original Child Support"));
+    testing::SaveScreenshot(*preview, "summary_flip");
+    Trigger(*preview, "ExitPreview");
 }
 
 TEST(PrintPreview, ParentingTimeScreenPrintsItsTable) {

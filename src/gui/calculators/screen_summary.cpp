@@ -50,12 +50,23 @@ class RowCollector {
             QLayoutItem* item = layout.itemAt(i);
             if (item->layout() != nullptr) {
                 AddLayoutRows(*item->layout(), rows);
+            } else if (const QGridLayout* block = RowsBlock(item->widget())) {
+                AddGridRows(*block, rows);
             } else if (item->widget() != nullptr) {
                 RowPieces pieces;
                 Collect(*item->widget(), pieces);
                 AddRow(pieces, rows);
             }
         }
+    }
+
+    // A block of rows of its own (a results view) prints row by row, not as one line.
+    const QGridLayout* RowsBlock(const QWidget* widget) const {
+        if (widget == nullptr || !widget->isVisibleTo(&window_) ||
+            qobject_cast<const QGroupBox*>(widget)) {
+            return nullptr;
+        }
+        return qobject_cast<const QGridLayout*>(widget->layout());
     }
 
     // A control spanning several cells counts once, in its first cell.
