@@ -17,6 +17,7 @@
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
+#include "income_screen_fixture.h"
 #include "support/results_panel.h"
 #include "support/support_results_window.h"
 
@@ -247,6 +248,24 @@ TEST(FlipWindow, CalculateShowsTheDifferenceAndLeavesTheCase) {
     EXPECT_EQ(Box(*flip, "RevisedClaimNights")->text(), initialNights);
     EXPECT_EQ(Box(*flip, "RevisedPayerDepend17")->text(),
               QString::number(s.app.record().globals.PayerDepend17Count));
+}
+
+// Tab runs down the Claimant's column, then the Other Party's; Escape leaves the window.
+TEST(FlipWindow, TabFollowsEachPartysColumnAndEscapeLeaves) {
+    ResultsScreen s("SharedOvernights.QCF");
+    FlipWindow* flip = OpenFlip(s);
+    testing::Activate(*flip);
+    QLineEdit* first = Box(*flip, "RevisedClaimNights");
+    first->setFocus(Qt::TabFocusReason);
+    QStringList chain{first->objectName()};
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(chain, QStringList({"RevisedClaimNights", "RevisedClaimDepend17",
+                                  "RevisedPayerNights", "RevisedPayerDepend17"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(flip->isVisible());
 }
 
 TEST(FlipWindow, RefusedOvernightsShowTheEntryError) {

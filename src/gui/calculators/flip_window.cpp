@@ -92,22 +92,22 @@ FlipWindow::FlipWindow(AppContext& context, QWidget* parent)
     resize(760, 720);
 }
 
+// Each party's figures down a column of their own, the Claimant's first, which is also the
+// Tab order.
 QWidget* FlipWindow::BuildFigures(const char* name, const QString& caption, const char* prefix,
                                   bool entries) {
     QGroupBox* frame = Frame(name, caption, this);
     auto* grid = new QGridLayout(frame);
-    int line = 0;
-    for (const FigureRow& row : kRows) {
-        const std::pair<const char*, const char*> sides[] = {{row.claimLabel, row.claimName},
-                                                             {row.otherLabel, row.otherName}};
-        int column = 0;
-        for (const auto& [label, field] : sides) {
-            grid->addWidget(new QLabel(label, frame), line, column++);
-            const QString control = Named(prefix, field);
+    for (int side = 0; side < 2; ++side) {
+        int line = 0;
+        for (const FigureRow& row : kRows) {
+            const char* label = side == 0 ? row.claimLabel : row.otherLabel;
+            const QString control = Named(prefix, side == 0 ? row.claimName : row.otherName);
+            grid->addWidget(new QLabel(label, frame), line, 2 * side);
             grid->addWidget(entries ? MakeEntry(control, frame) : MakeOutput(control, frame), line,
-                            column++);
+                            2 * side + 1);
+            ++line;
         }
-        ++line;
     }
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
@@ -134,17 +134,19 @@ QWidget* FlipWindow::BuildButtons() {
 
 void FlipWindow::Open() {
     initial_ = calculators::CurrentFlipFigures(context_.record);
-    FlipEntries shown = calculators::InitialFlipEntries(initial_);
-    shown.ClaimNights = FormatSingle(initial_.claimNights, calculators::kFlipNightsFormat);
-    shown.PayerNights = FormatSingle(initial_.payerNights, calculators::kFlipNightsFormat);
+    // Overnights count only in a shared schedule; the exemptions are shown, no tax reads them.
+    shared_ = context_.record.globals.CustodyType == "Shared";
+    FlipEntries shown = WithNightsShown(calculators::InitialFlipEntries(initial_));
+    if (shared_) {
+        shown.ClaimNights = FormatSingle(initial_.claimNights, calculators::kFlipNightsFormat);
+        shown.PayerNights = FormatSingle(initial_.payerNights, calculators::kFlipNightsFormat);
+    }
     for (const FigureRow& row : kRows) {
         SetText(Named(kInitial, row.claimName), shown.*row.claim);
         SetText(Named(kInitial, row.otherName), shown.*row.other);
     }
-    // Overnights change only a shared schedule; the exemptions are shown, no tax reads them.
-    const bool shared = context_.record.globals.CustodyType == "Shared";
     for (const char* name : {"ClaimNights", "PayerNights"}) {
-        findChild<QLineEdit*>(Named(kRevised, name))->setEnabled(shared);
+        findChild<QLineEdit*>(Named(kRevised, name))->setEnabled(shared_);
     }
     for (const char* name : {"ClaimDependents", "PayerDependents"}) {
         findChild<QLineEdit*>(Named(kRevised, name))->setEnabled(false);
@@ -177,7 +179,15 @@ FlipEntries FlipWindow::Revised() const {
 }
 
 void FlipWindow::Reset() {
-    SetRevised(calculators::InitialFlipEntries(initial_));
+    SetRevised(WithNightsShown(calculators::InitialFlipEntries(initial_)));
+}
+
+FlipEntries FlipWindow::WithNightsShown(FlipEntries entries) const {
+    if (!shared_) {
+        entries.ClaimNights.clear();
+        entries.PayerNights.clear();
+    }
+    return entries;
 }
 
 void FlipWindow::Calculate() {

@@ -33,10 +33,13 @@ class FlipWindow : public CalculatorWindow {
     void PrintImage();
     void SetRevised(const calculators::FlipEntries& entries);
     calculators::FlipEntries Revised() const;
+    // Outside a shared schedule the overnights are left blank: they price nothing there.
+    calculators::FlipEntries WithNightsShown(calculators::FlipEntries entries) const;
     void SetText(const QString& name, const std::string& text);
 
     AppContext& context_;
     calculators::FlipFigures initial_;
+    bool shared_ = false;
     RowsView* results_;
 };
 

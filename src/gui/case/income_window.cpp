@@ -18,6 +18,7 @@
 
 #include "app/field_binder.h"
 #include "app/keyboard.h"
+#include "app/screen_setup.h"
 #include "calculators/impute_window.h"
 #include "case/income_refresh.h"
 #include "case/income_screen.h"
@@ -508,6 +509,7 @@ void IncomeWindow::ShowBusiness() {
 void IncomeWindow::ShowImpute() {
     if (impute_ == nullptr) {
         impute_ = new ImputeWindow(context_, party_, this);
+        SetUpScreen(*impute_, context_.preferences, context_.scale.monAdj);
         connect(impute_, &ImputeWindow::imputed, this, &IncomeWindow::Refresh);
     }
     impute_->Open();
