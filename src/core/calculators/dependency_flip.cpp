@@ -175,11 +175,12 @@ DisplayRow ChangeRow(const ChangeLabels& labels, double change) {
     return {labels[which], Change(change)};
 }
 
-// What each party gains, per month, in whole dollars: the transfer received (paid is negative).
+// One party's side of the comparison: `sign` turns the transfer into what the party receives
+// (negative when the party pays).
 struct PartyView {
     const char* name;
     const char* heading;
-    double sign;  // + for the Claimant, who receives a positive transfer
+    double sign;
     float FlipFigures::*tax;
     float FlipFigures::*net;
 };
