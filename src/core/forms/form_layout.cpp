@@ -15,6 +15,10 @@ void FormPageBuilder::CenteredText(double x, double width, std::string text, For
     Add(FormText{x, y_ + dy, std::move(text), font, FormAlign::Center, width});
 }
 
+void FormPageBuilder::Follow(std::string text, FormFont font) {
+    Add(FormText{0, y_, std::move(text), font, FormAlign::Left, 0, true});
+}
+
 void FormPageBuilder::Slot(double x, double width, std::string key, SlotKind kind, FormFont font,
                            double dy, FormAlign align) {
     Add(FormSlot{x, y_ + dy, width, std::move(key), kind, font, align});

@@ -22,6 +22,8 @@ struct FormFont {
 };
 
 // A fixed text: left-aligned at x, right-aligned ending at x, or centred in [x, x + width].
+// A text that `follows` goes on where the text before it ended (a bold word inside a sentence),
+// its x and y unused.
 struct FormText {
     double x = 0;
     double y = 0;
@@ -29,6 +31,7 @@ struct FormText {
     FormFont font;
     FormAlign align = FormAlign::Left;
     double width = 0;  // Center only
+    bool follows = false;
 };
 
 // A line.
@@ -85,6 +88,8 @@ class FormPageBuilder {
     void Text(double x, std::string text, FormFont font = {}, double dy = 0);
     void RightText(double x, std::string text, FormFont font = {}, double dy = 0);
     void CenteredText(double x, double width, std::string text, FormFont font = {}, double dy = 0);
+    // Goes on after the text added before it.
+    void Follow(std::string text, FormFont font = {});
     void Slot(double x, double width, std::string key, SlotKind kind = SlotKind::Text,
               FormFont font = {}, double dy = 0, FormAlign align = FormAlign::Left);
     // A box from the cursor down `height`.

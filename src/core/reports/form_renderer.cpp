@@ -54,6 +54,11 @@ struct ItemPainter {
 
     void operator()(const forms::FormText& text) const {
         UseFont(document, fontName, text.font);
+        if (text.follows) {
+            document.SetAlignment(kAlignLeft);
+            document.WriteText(text.text);
+            return;
+        }
         Place(document, text.x, text.y, text.text, text.align, text.width);
     }
 

@@ -73,13 +73,14 @@ TEST(FormRenderer, DrawsTextsRulesAndShadedBoxesWhereTheLayoutPutsThem) {
     builder.VerticalRule(4000, 300);
     builder.RightText(5000, "Page 1 of 5", {8});
     builder.CenteredText(0, 5000, "Title", {10});
+    builder.Follow("only", {10, true});
     const forms::FormPage page = builder.Take();
     FixedTextMetrics metrics;
     Document document(metrics);
     document.OpenPreviewDocument(kSourceWorksheets);
     RenderFormPage(document, page, nullptr, "Tahoma");
     const auto& items = document.pages()[0].items;
-    ASSERT_EQ(items.size(), 6u);
+    ASSERT_EQ(items.size(), 7u);
     const Rule& box = std::get<Rule>(items[0]);
     EXPECT_TRUE(box.box);
     EXPECT_EQ(box.fill, kFormShading);
@@ -94,6 +95,10 @@ TEST(FormRenderer, DrawsTextsRulesAndShadedBoxesWhereTheLayoutPutsThem) {
     EXPECT_DOUBLE_EQ(vertical.y2, 1600);
     EXPECT_DOUBLE_EQ(std::get<TextRun>(items[4]).x, 5000 - 11 * 80);
     EXPECT_DOUBLE_EQ(std::get<TextRun>(items[5]).x, (5000 - 5 * 100) / 2.0);
+    const TextRun& follower = std::get<TextRun>(items[6]);
+    EXPECT_DOUBLE_EQ(follower.x, (5000 - 5 * 100) / 2.0 + 500);
+    EXPECT_DOUBLE_EQ(follower.y, 1300);
+    EXPECT_TRUE(follower.font.bold);
 }
 
 TEST(FormRenderer, EachFormPageGetsADocumentPageOfItsOwn) {
