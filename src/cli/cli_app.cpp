@@ -14,8 +14,10 @@
 #include "cli_interaction.h"
 #include "cli_options.h"
 #include "display_json.h"
+#include "forms/split_attachment.h"
 #include "forms/worksheet_calculation.h"
 #include "forms/worksheet_commands.h"
+#include "forms/worksheet_sheet.h"
 #include "forms/worksheet_transfer.h"
 #include "maintenance/maintenance_command.h"
 #include "maintenance_json.h"
@@ -40,8 +42,10 @@ constexpr const char* kUsage =
     "  maintenance    the Express Entry maintenance command\n"
     "  validate       the Express Entry read-in alone\n"
     "  tax            the read-in and both parties' taxes and net incomes\n"
-    "  report childsupport|maintenance CASE.QCF [options] -o FILE.pdf | --text\n"
-    "                 the results screen's report as a PDF file, or its text runs\n"
+    "  report KIND CASE.QCF [options] -o FILE.pdf | --text\n"
+    "                 a printed document as a PDF file, or its text runs; KIND is\n"
+    "                 childsupport, maintenance, worksheets, split-attachment,\n"
+    "                 synopsis, order-summary, income or credits\n"
     "                 (--preparer NAME, --office NAME, --date TEXT for the header)\n"
     "  worksheet      the worksheet's Calculate Worksheet (after --from-express, "
     "--estimate-taxes)\n"
@@ -110,10 +114,24 @@ ReadInResult RunWorksheet(const Request& request, CaseRecord& record, CliInterac
     if (request.estimateTaxes && !forms::EstimateTaxes(record, interaction)) {
         return interaction.Stopped();
     }
-    if (!forms::CalculateWorksheet(record, interaction)) {
+    if (!forms::CalculateWorksheet(record, interaction, request.worksheetRun)) {
         return interaction.Stopped();
     }
     return {};
+}
+
+// A worksheet report prints the case's worksheet; a case without worksheet entries has it filled
+// from the Express Entry data, its taxes estimated, first. The calculation runs as the printed
+// document asks for it.
+void PrepareWorksheetReport(const std::string& kind, const CaseRecord& record, Request& request) {
+    if (!forms::HasWorksheetEntries(record)) {
+        request.fromExpress = true;
+        request.estimateTaxes = true;
+    }
+    request.worksheetRun = kind == "synopsis" ? forms::WorksheetRun::Synopsis
+                           : forms::PrintsSplitAttachment(record)
+                               ? forms::WorksheetRun::SplitAttachment
+                               : forms::WorksheetRun::Calculate;
 }
 
 // The command's read-in and calculation; the snapshot of the globals is taken right after the
@@ -200,6 +218,9 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
 
     if (request->command == "impute") {
         return RunImputeCommand(*request, record, out, err);
+    }
+    if (report && IsWorksheetReport(report->kind)) {
+        PrepareWorksheetReport(report->kind, record, *request);
     }
     CliInteraction interaction(request->answers);
     CaseSnapshot snapshot;

@@ -7,6 +7,7 @@
 #include "calculators/income_imputation.h"
 #include "case/case_record.h"
 #include "cli_interaction.h"
+#include "forms/worksheet_calculation.h"
 
 namespace tovaris::cli {
 
@@ -26,6 +27,7 @@ struct Request {
     bool pretty = false;
     bool fromExpress = false;    // worksheet: "Get Data From Express Form" first
     bool estimateTaxes = false;  // worksheet: "Estimate Taxes" before the calculation
+    forms::WorksheetRun worksheetRun = forms::WorksheetRun::Calculate;
 
     // flip: the revised entries as typed; an entry not given keeps the case's own figure.
     std::optional<std::string> claimNights;

@@ -7,10 +7,41 @@
 #include "reports/child_support_report.h"
 #include "reports/document_text.h"
 #include "reports/maintenance_report.h"
+#include "reports/tax_reports.h"
+#include "reports/worksheet_printouts.h"
 
 namespace tovaris::cli {
 
 namespace {
+
+using Composer = void (*)(reports::Document&, const CaseRecord&, const reports::ReportContext&);
+
+// Each report, the command that calculates what it prints, and its composer.
+struct ReportKind {
+    const char* kind;
+    const char* command;
+    Composer compose;
+};
+
+constexpr ReportKind kReports[] = {
+    {"childsupport", "childsupport", reports::ComposeChildSupportReport},
+    {"maintenance", "maintenance", reports::ComposeMaintenanceReport},
+    {"worksheets", "worksheet", reports::ComposeWorksheets},
+    {"split-attachment", "worksheet", reports::ComposeSplitAttachment},
+    {"synopsis", "worksheet", reports::ComposeSynopsis},
+    {"order-summary", "worksheet", reports::ComposeOrderSummary},
+    {"income", "tax", reports::ComposeIncomeReport},
+    {"credits", "tax", reports::ComposeCreditsPage},
+};
+
+const ReportKind* FindReport(const std::string& kind) {
+    for (const ReportKind& report : kReports) {
+        if (kind == report.kind) {
+            return &report;
+        }
+    }
+    return nullptr;
+}
 
 // The value after an option, taken out of the line together with the option.
 bool TakeValue(std::vector<std::string>& args, size_t i, std::string& value, std::string& error) {
@@ -58,11 +89,15 @@ std::optional<ReportRequest> TakeReportArguments(std::vector<std::string>& args,
     ReportRequest request;
     request.context.preparer = {"", "", false, false, true};
     args.erase(args.begin());  // "report"
-    if (args.empty() || (args[0] != "childsupport" && args[0] != "maintenance")) {
-        error = "report needs childsupport or maintenance";
+    const ReportKind* report = args.empty() ? nullptr : FindReport(args[0]);
+    if (!report) {
+        error =
+            "report needs childsupport, maintenance, worksheets, split-attachment, synopsis, "
+            "order-summary, income or credits";
         return std::nullopt;
     }
     request.kind = args[0];
+    args[0] = report->command;
     for (size_t i = 1; i < args.size();) {
         if (!IsReportOption(args[i])) {
             ++i;
@@ -80,15 +115,15 @@ std::optional<ReportRequest> TakeReportArguments(std::vector<std::string>& args,
     return request;
 }
 
+bool IsWorksheetReport(const std::string& kind) {
+    return std::string(FindReport(kind)->command) == "worksheet";
+}
+
 int WriteReport(const ReportRequest& request, const CaseRecord& record,
                 const ReportRenderer* renderer, std::ostream& out, std::ostream& err) {
     const reports::FixedTextMetrics fixed;
     reports::Document document(renderer ? renderer->metrics() : fixed);
-    if (request.kind == "childsupport") {
-        reports::ComposeChildSupportReport(document, record, request.context);
-    } else {
-        reports::ComposeMaintenanceReport(document, record, request.context);
-    }
+    FindReport(request.kind)->compose(document, record, request.context);
     if (request.text) {
         out << reports::DocumentText(document);
         return kExitOk;

@@ -24,16 +24,21 @@ class ReportRenderer {
 
 // "report KIND ... -o FILE.pdf" or "... --text": which report and where it goes.
 struct ReportRequest {
-    std::string kind;  // "childsupport" or "maintenance"
+    std::string kind;  // "childsupport", "maintenance", "worksheets", "split-attachment",
+                       // "synopsis", "order-summary", "income" or "credits"
     std::string pdfPath;
     bool text = false;
     reports::ReportContext context;
 };
 
-// Takes the report's own arguments out of a "report" command line, leaving the command's
-// ("childsupport CASE.QCF [options]"). Sets `error` and gives nullopt for a bad line.
+// Takes the report's own arguments out of a "report" command line, leaving the command that
+// calculates what the report prints ("childsupport CASE.QCF [options]"; "worksheet" for the
+// worksheet reports, "tax" for the tax reports). Sets `error` and gives nullopt for a bad line.
 std::optional<ReportRequest> TakeReportArguments(std::vector<std::string>& args,
                                                  std::string& error);
+
+// Whether the report prints the worksheet.
+bool IsWorksheetReport(const std::string& kind);
 
 // Composes the report on the calculated case and writes it as asked.
 int WriteReport(const ReportRequest& request, const CaseRecord& record,

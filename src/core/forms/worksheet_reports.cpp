@@ -37,7 +37,9 @@ const std::string& Box(const CaseRecord& record, std::string_view line, int colu
     return record.fields.Text(WorksheetLineById(line).boxes[column][0]);
 }
 
-std::string ChildrenAndAges(const CaseRecord& record) {
+}  // namespace
+
+std::string WorksheetChildrenText(const CaseRecord& record) {
     std::string text;
     for (int k = 0; k < WorksheetHeader::kChildren; ++k) {
         const std::string& name = record.fields.Text(WorksheetHeader::kChildName[k]);
@@ -52,6 +54,8 @@ std::string ChildrenAndAges(const CaseRecord& record) {
     }
     return text;
 }
+
+namespace {
 
 ReportLine LineFigures(const CaseRecord& record, const SynopsisRow& row) {
     const WorksheetLine& line = WorksheetLineById(row.line);
@@ -76,7 +80,7 @@ std::vector<ReportLine> SynopsisLines(const CaseRecord& record) {
         {"WorkSheet Synopsis", "", ""},
         {"County  " + record.fields.Text(WorksheetHeader::kCounty), "", ""},
         {"Superior Court Case Number  " + record.fields.Text(WorksheetHeader::kCaseNumber), "", ""},
-        {"Children and Ages: " + ChildrenAndAges(record), "", ""},
+        {"Children and Ages: " + WorksheetChildrenText(record), "", ""},
         {"", "Parent 1  " + record.fields.Text(WorksheetHeader::kParentName[0]),
          "Parent 2  " + record.fields.Text(WorksheetHeader::kParentName[1])},
     };

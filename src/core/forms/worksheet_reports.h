@@ -20,6 +20,9 @@ struct ReportLine {
     bool operator==(const ReportLine&) const = default;
 };
 
+// The worksheet's children with their ages as the header prints them: "Ann (6), Ben (9)".
+std::string WorksheetChildrenText(const CaseRecord& record);
+
 // The lines of the "WorkSheet Synopsis" from the worksheet as it stands; the caller runs the
 // synopsis calculation first.
 std::vector<ReportLine> SynopsisLines(const CaseRecord& record);

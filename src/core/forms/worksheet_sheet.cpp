@@ -55,4 +55,20 @@ std::vector<std::string_view> WorksheetLineFields() {
     return names;
 }
 
+bool HasWorksheetEntries(const CaseRecord& record) {
+    for (const WorksheetLine& line : WorksheetLines()) {
+        if (line.formula != Formula::Typed) {
+            continue;
+        }
+        for (const ColumnBoxes& column : line.boxes) {
+            for (std::string_view box : column) {
+                if (!box.empty() && !record.fields.Text(box).empty()) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace tovaris::forms

@@ -29,14 +29,19 @@ void Place(Document& document, double x, double y, const std::string& text, Form
     document.WriteText(text);
 }
 
-// A box's text without the "$" the slot prints in its own column: "$ 1,234" -> "1,234"; a box
-// that reads only "$" is blank.
+// A box's text without the "$" the slot prints in its own column: "$ 1,234" -> "1,234",
+// "-$ 8" -> "-8"; a box that reads only "$" is blank.
 std::string Figure(const std::string& value) {
-    if (value.empty() || value[0] != '$') {
+    const bool negative = value.starts_with("-$");
+    const size_t dollar = negative ? 1 : 0;
+    if (value.size() <= dollar || value[dollar] != '$') {
         return value;
     }
-    const size_t start = value.find_first_not_of(' ', 1);
-    return start == std::string::npos ? std::string() : value.substr(start);
+    const size_t start = value.find_first_not_of(' ', dollar + 1);
+    if (start == std::string::npos) {
+        return "";
+    }
+    return (negative ? "-" : "") + value.substr(start);
 }
 
 void PlaceMoney(Document& document, const forms::FormSlot& slot, const std::string& figure) {

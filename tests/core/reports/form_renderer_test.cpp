@@ -35,6 +35,7 @@ TEST(FormRenderer, SlotsPrintTheirValuesByKind) {
     const SlotCase cases[] = {
         {SlotKind::Money, FormAlign::Left, "$ 1,234", {{1000, "$"}, {2500, "1,234"}}},
         {SlotKind::Money, FormAlign::Left, "-50", {{1000, "$"}, {2700, "-50"}}},
+        {SlotKind::Money, FormAlign::Left, "-$ 8", {{1000, "$"}, {2800, "-8"}}},
         {SlotKind::Money, FormAlign::Left, "$", {}},
         {SlotKind::Money, FormAlign::Left, "", {}},
         {SlotKind::Check, FormAlign::Left, "X", {{1000, "[X] "}}},
