@@ -79,6 +79,62 @@ TEST(CliReport, TextRunsAreTheEnginesReport) {
     }
 }
 
+// The worksheet documents fill an example's empty worksheet from its Express Entry data and
+// print what the engine's golden files hold; the tax reports likewise.
+TEST(CliReport, CourtFormsAndTaxReportsAreTheEnginesDocuments) {
+    struct Case {
+        const char* kind;
+        const char* example;
+        const char* golden;
+    };
+    const Case cases[] = {
+        {"worksheets", "SplitTwoEach", "worksheets_SplitTwoEach.txt"},
+        {"worksheets", "Custodial", "worksheets_Custodial.txt"},
+        {"split-attachment", "SplitTwoEach", "split_SplitTwoEach.txt"},
+        {"income", "JointFilerNewSpouse", "income_JointFilerNewSpouse.txt"},
+        {"credits", "JointFilerNewSpouse", "credits_JointFilerNewSpouse.txt"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run =
+            RunArgs({"report", c.kind, Example(c.example), "--text", "--preparer", "Pat Preparer",
+                     "--office", "Main Street Family Law", "--date", "12/06/2026"});
+        EXPECT_EQ(run.exit, kExitOk) << c.kind << run.err;
+        EXPECT_EQ(run.out, ReadFile(kSource / "tests/core/reports/golden" / c.golden)) << c.kind;
+    }
+}
+
+TEST(CliReport, SynopsisNeedsNoChildrenAndTheWorksheetsDo) {
+    const Outcome synopsis =
+        RunArgs({"report", "synopsis", Example("NoMinorsMaintenance"), "--text"});
+    EXPECT_EQ(synopsis.exit, kExitOk) << synopsis.err;
+    EXPECT_NE(synopsis.out.find("WorkSheet Synopsis"), std::string::npos);
+    const Outcome worksheets =
+        RunArgs({"report", "worksheets", Example("NoMinorsMaintenance"), "--text"});
+    EXPECT_EQ(worksheets.exit, kExitStopped);
+    EXPECT_EQ(worksheets.err.rfind("tovaris-cli: Entry Error: To Calculate the Child Support "
+                                   "Worksheet",
+                                   0),
+              0u)
+        << worksheets.err;
+}
+
+TEST(CliReport, WorksheetPdfReadsAsTheForm) {
+    const fs::path pdf = TempFolder() / "worksheets.pdf";
+    const Outcome run =
+        RunProgram("report worksheets " + Example("SplitTwoEach") + " -o " + pdf.string());
+    ASSERT_EQ(run.exit, 0) << run.out;
+    const Outcome text = Shell("pdftotext -layout " + pdf.string() + " -");
+    for (const char* line :
+         {"Washington State Child Support Schedule Worksheets", "Part I: Income",
+          "Number of children:", "(enter total amount in box -->)",
+          "WSCSS-Worksheets-Mandatory (CSW/CSWP) 01/2019 Page 5 of 5",
+          "Attachment for Residential Split Adjustment", "WSCSS-Attachment for RSA"}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+    }
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\f'), 6);
+    fs::remove_all(pdf.parent_path());
+}
+
 TEST(CliReport, BadReportLinesAreRefusedWithOneLine) {
     const std::vector<std::vector<std::string>> lines = {
         {"report"},

@@ -413,7 +413,7 @@ class WorksheetPageBuilder {
                 kTextDrop);
         b_.Text(kItemX, "one-person family.)", kBody, kTextDrop + kRow);
         b_.Down(kRow);
-        b_.Slot(kColumnLeft[1] + kCell, kColumnWidth - 2 * kCell, "NeedLimit", SlotKind::Money,
+        b_.Slot(kColumnLeft[1] + kCell, kColumnWidth - 2 * kCell, "=reserve", SlotKind::Money,
                 kBody, kTextDrop);
         b_.Down(kRow);
     }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "case/case_record.h"
+#include "common/entry_text.h"
 #include "common/format.h"
 #include "forms/worksheet_form.h"
 #include "forms/worksheet_lines.h"
@@ -111,6 +112,9 @@ void WorksheetFormValues::AddHeader(std::string preparer) {
                          : chosen[3] ? fields.Text(kProposedName)
                                      : std::string());
     Set("=children", WorksheetChildrenText(record_));
+    const std::string& reserve = fields.Text("NeedLimit");
+    Set("=reserve",
+        reserve.empty() ? reserve : Format(ReadAmount(reserve).value_or(0), kWorksheetDollars));
     if (!preparer.empty()) {
         Set("=preparer", "Prepared By:  " + preparer);
     }

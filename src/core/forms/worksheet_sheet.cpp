@@ -57,7 +57,7 @@ std::vector<std::string_view> WorksheetLineFields() {
 
 bool HasWorksheetEntries(const CaseRecord& record) {
     for (const WorksheetLine& line : WorksheetLines()) {
-        if (line.formula != Formula::Typed) {
+        if (line.formula != Formula::Typed || line.format != LineFormat::Dollars) {
             continue;
         }
         for (const ColumnBoxes& column : line.boxes) {

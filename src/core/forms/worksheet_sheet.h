@@ -27,8 +27,8 @@ double LineFigure(const CaseFields& fields, std::string_view id, int column);
 void SetLineFigure(CaseFields& fields, const WorksheetLine& line, int column,
                    std::optional<double> value);
 
-// Whether anything was typed on a line the user fills in (the header and the computed lines
-// aside): a worksheet with entries prints as it stands.
+// Whether a figure was typed on a line the user fills in (the header, the texts and the computed
+// lines aside): a worksheet with entries prints as it stands.
 bool HasWorksheetEntries(const CaseRecord& record);
 
 // The text fields of the worksheet's lines and notes, line by line, Column 1 before Column 2.

@@ -20,14 +20,15 @@ using D = IncomeDeduction;
 using S = IncomeSource;
 
 constexpr std::string_view kAmount = "$###,##0";
+constexpr std::string_view kCreditsTotal = " Total - All Tax Credits = ";
 constexpr float kHeaderSize = 10;
 constexpr FormFont kRowFont{8};
-constexpr FormFont kHeadingFont{9, true};
+constexpr FormFont kHeadingFont{8.5f, true};
 constexpr double kRight = 10800;
 constexpr double kValueRight[] = {9300, 10700};
 constexpr double kLabelsRight = 7950;
-constexpr double kRow = 230;
-constexpr double kTextDrop = 20;
+constexpr double kRow = 260;
+constexpr double kTextDrop = 35;
 
 // One row of the income report: its label and how each column's text comes about.
 using Cell = std::function<std::string(const CaseRecord&, IncomeParty, int column)>;
@@ -174,7 +175,9 @@ class IncomePage {
     IncomePage(const CaseRecord& record, double top) : record_(record), b_(top) {}
 
     void Heading(const std::string& text, std::array<std::string_view, 2> columns) {
+        CloseColumnRule();
         b_.Down(kRow / 2);
+        sectionTop_ = b_.y();
         b_.Box(0, kRight, kRow + 40, true);
         b_.Text(60, text, kHeadingFont, kTextDrop);
         for (int c = 0; c < 2; ++c) {
@@ -200,17 +203,22 @@ class IncomePage {
         b_.Down(kRow);
     }
 
-    // The page's frame: the label column's right edge down from `top`.
-    void ColumnRule(double top) {
-        b_.Add(forms::FormRule{kLabelsRight, top, kLabelsRight, b_.y(), 5});
+    forms::FormPage Take() {
+        CloseColumnRule();
+        return b_.Take();
     }
 
-    double y() const { return b_.y(); }
-    forms::FormPage Take() { return b_.Take(); }
-
   private:
+    // The rule between the labels and the figures of the section above.
+    void CloseColumnRule() {
+        if (sectionTop_ >= 0) {
+            b_.Add(forms::FormRule{kLabelsRight, sectionTop_, kLabelsRight, b_.y(), 5});
+        }
+    }
+
     const CaseRecord& record_;
     FormPageBuilder b_;
+    double sectionTop_ = -1;
 };
 
 using Parties = std::array<std::pair<IncomeParty, int>, 2>;
@@ -280,7 +288,6 @@ forms::FormPage NewSpousePage(const CaseRecord& record, IncomeParty party, doubl
     const Parties columns = {{{party, kPartyColumn}, {party, kNewSpouseColumn}}};
     const std::array<std::string_view, 2> heads = {claimant ? "Claimant" : "Other Party",
                                                    "New Spouse"};
-    const double frameTop = page.y();
     page.Heading(claimant ? "Gross Yearly Income For Claimant and New Spouse (Filing Jointly)"
                           : "Gross Yearly Income For Other Party and  New Spouse (Filing Jointly)",
                  heads);
@@ -300,7 +307,6 @@ forms::FormPage NewSpousePage(const CaseRecord& record, IncomeParty party, doubl
         page.Row(kItemized.label, kItemized.cell, columns);
     }
     page.Row("Earned Income Credit", kEarnedIncomeCredit.cell, columns);
-    page.ColumnRule(frameTop);
     return page.Take();
 }
 
@@ -342,8 +348,13 @@ void ComposeCreditsPage(Document& document, const CaseRecord& record,
         document.SetFont(kReportFontName, 11, true);
         document.WriteLine(credits.heading);
         document.SetFont(kReportFontName, 10);
+        // The page ends each party's breakdown with the total; the pop-up's business deduction
+        // lines after it are not credits.
         for (const std::string& line : credits.lines) {
             document.WriteLine(line);
+            if (line.starts_with(kCreditsTotal)) {
+                break;
+            }
         }
         document.WriteLine("");
     }

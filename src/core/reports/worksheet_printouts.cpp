@@ -44,9 +44,36 @@ void RenderSplitAttachment(Document& document, const CaseRecord& record,
     RenderFormPage(document, forms::SplitAttachmentPage(), std::cref(values), FormFontName(record));
 }
 
+// A line's caption and figure that do not fit one line of the page together.
+constexpr size_t kLineCharacters = 80;
+constexpr double kIndent = 400;
+
+void CaptionAndFigure(FormPageBuilder& b, const ReportLine& line) {
+    b.Text(0, line.label, kReportBody);
+    if (line.label.size() + line.column1.size() <= kLineCharacters) {
+        b.Follow(line.column1, kReportBody);
+        return;
+    }
+    b.Down(kReportRow);
+    b.Text(kIndent, line.column1, kReportBody);
+}
+
+// The parents' column heads, "Parent 1  name": the caption over the name.
+void ColumnHeads(FormPageBuilder& b, const ReportLine& line) {
+    for (int c = 0; c < 2; ++c) {
+        const std::string& head = c == 0 ? line.column1 : line.column2;
+        const size_t gap = head.find("  ");
+        b.RightText(kParentRight[c], head.substr(0, gap), kReportBold);
+        if (gap != std::string::npos) {
+            b.RightText(kParentRight[c], head.substr(gap + 2), kReportBold, kReportRow);
+        }
+    }
+    b.Down(kReportRow);
+}
+
 // A report of lines: the first `titles` centred in large bold type, then each line's caption with
-// its figures. With `columns` the figures stand right-aligned in the two parents' columns,
-// else the first goes on after its caption.
+// its figures. With `columns` the figures stand right-aligned in the two parents' columns under
+// their heads (the line without a caption), else the first goes on after its caption.
 FormPage ReportLinesPage(const std::vector<ReportLine>& lines, size_t titles, bool columns) {
     FormPageBuilder b;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -57,12 +84,14 @@ FormPage ReportLinesPage(const std::vector<ReportLine>& lines, size_t titles, bo
             continue;
         }
         const bool heads = line.label.empty() && columns;
-        b.Text(0, line.label, kReportBody);
-        if (!columns) {
-            b.Follow(line.column1, kReportBody);
+        if (heads) {
+            ColumnHeads(b, line);
+        } else if (columns) {
+            b.Text(0, line.label, kReportBody);
+            b.RightText(kParentRight[0], line.column1, kReportBody);
+            b.RightText(kParentRight[1], line.column2, kReportBody);
         } else {
-            b.RightText(kParentRight[0], line.column1, heads ? kReportBold : kReportBody);
-            b.RightText(kParentRight[1], line.column2, heads ? kReportBold : kReportBody);
+            CaptionAndFigure(b, line);
         }
         b.Down(heads ? kReportRow * 1.5 : kReportRow);
     }

@@ -106,6 +106,7 @@ void ExpressEntryWindow::BuildFileMenu() {
     AddMenuItem(*file, "PrinterSetup", "Printer Setup", false);
     AddMenuItem(*file, "PrintScreenImage", "Print Screen Image", false);
     AddMenuItem(*file, "PrintPopup", "Print Income Popups", false);
+    AddMenuItem(*file, "PreviewPopup", "Preview Income Popups Or Save As PDF", false);
     ConnectPrintMenu(*menuBar(), context_, *this);
     file->addSeparator();
     connect(AddMenuItem(*file, "Quit", "Quit Program"), &QAction::triggered, this,

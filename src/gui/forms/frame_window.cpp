@@ -19,6 +19,7 @@
 #include "forms/worksheet_commands.h"
 #include "forms/worksheet_extra_page.h"
 #include "forms/worksheet_page.h"
+#include "forms/worksheet_print_menu.h"
 #include "forms/worksheet_transfer.h"
 
 namespace tovaris::gui {
@@ -96,6 +97,10 @@ FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidge
     setCentralWidget(central);
     ConnectWorksheetCommands();
     BuildMenus(options);
+    AddWorksheetPrintMenu(*this, context_, [this] {
+        worksheet_->Refresh();
+        extra_->Refresh();
+    });
     // A new case writes the worksheet font at the labels' designed size (before display scaling).
     if (context_.record.globals.WorksheetFontPoints == 0) {
         context_.record.globals.WorksheetFontPoints =

@@ -8,19 +8,24 @@
 #include "print_service.h"
 #include "reports/child_support_report.h"
 #include "reports/maintenance_report.h"
+#include "reports/tax_reports.h"
 
 namespace tovaris::gui {
 
 namespace {
 
+// A document of a menu entry; `direct` ones go to the printer after the print dialog.
 struct ReportItem {
     const char* item;
     void (*compose)(reports::Document&, const CaseRecord&, const reports::ReportContext&);
+    bool direct = false;
 };
 
 constexpr ReportItem kReportItems[] = {
     {"PreviewCS", &reports::ComposeChildSupportReport},
     {"PreviewMaint", &reports::ComposeMaintenanceReport},
+    {"PrintPopup", &reports::ComposeIncomeReport, true},
+    {"PreviewPopup", &reports::ComposeIncomeReport},
 };
 
 // Connects an entry when the menus have it.
@@ -42,8 +47,13 @@ void ConnectPrintMenu(QMenuBar& bar, AppContext& context, QWidget& screen) {
     Connect(bar, "PrintScreenImage", screen, [&] { printing.PrintScreenImage(screen); });
     Connect(bar, "PrinterSetup", screen, [&] { printing.PrinterSetup(screen); });
     for (const ReportItem& report : kReportItems) {
-        Connect(bar, report.item, screen,
-                [&printing, &screen, report] { printing.Preview(screen, report.compose); });
+        Connect(bar, report.item, screen, [&printing, &screen, report] {
+            if (report.direct) {
+                printing.PrintWithDialog(screen, report.compose);
+            } else {
+                printing.Preview(screen, report.compose);
+            }
+        });
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QWindow>
@@ -11,6 +12,7 @@
 #include "app/app_context.h"
 #include "app/screen_setup.h"
 #include "case/preferences.h"
+#include "page_painter.h"
 #include "preview_window.h"
 
 namespace tovaris::gui {
@@ -70,6 +72,15 @@ void PrintService::Preview(QWidget& source, const Composer& compose) {
     preview_->show();
     preview_->raise();
     emit previewShown(preview_);
+}
+
+void PrintService::PrintWithDialog(QWidget& parent, const Composer& compose) {
+    reports::Document document(metrics_);
+    compose(document, context_.record, ReportContextNow());
+    QPrintDialog dialog(printer_.get(), &parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        render::PaintDocument(*printer_, document);
+    }
 }
 
 // "Exit Preview": the screen that asked comes back with the display preferences read again.

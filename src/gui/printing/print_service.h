@@ -35,6 +35,9 @@ class PrintService : public QObject {
 
     // Composes a document and previews it; `source` stays disabled until "Exit Preview".
     void Preview(QWidget& source, const Composer& compose);
+    // Composes a document and prints it after the system print dialog, without a preview (the
+    // tax reports).
+    void PrintWithDialog(QWidget& parent, const Composer& compose);
     // "Print Screen Image": the active window as a picture on a page of its own.
     void PrintScreenImage(QWidget& screen);
     // "Printer Setup": the system's page and printer set-up dialog.
