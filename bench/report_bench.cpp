@@ -5,9 +5,13 @@
 
 #include "case/case_file.h"
 #include "common/scripted_interaction.h"
+#include "forms/worksheet_calculation.h"
+#include "forms/worksheet_commands.h"
+#include "forms/worksheet_transfer.h"
 #include "page_painter.h"
 #include "qt_text_metrics.h"
 #include "reports/child_support_report.h"
+#include "reports/worksheet_printouts.h"
 #include "support/child_support_command.h"
 
 namespace {
@@ -48,5 +52,34 @@ void BM_ChildSupportReportPdf(benchmark::State& state) {
     state.counters["pages"] = double(pages);
 }
 BENCHMARK(BM_ChildSupportReportPdf)->Unit(benchmark::kMillisecond);
+
+// An example's worksheet filled from its Express Entry data, taxes estimated, calculated.
+tovaris::CaseRecord CalculatedWorksheet() {
+    tovaris::CaseRecord record;
+    tovaris::OpenCaseFile(record, TOVARIS_SOURCE_DIR "/examples/Custodial.QCF");
+    tovaris::ScriptedInteraction interaction;
+    tovaris::forms::GetDataFromExpress(record, interaction);
+    tovaris::forms::EstimateTaxes(record, interaction);
+    tovaris::forms::CalculateWorksheet(record, interaction);
+    return record;
+}
+
+// The five worksheet pages composed from their form layouts and written as PDF bytes.
+void BM_WorksheetPagesPdf(benchmark::State& state) {
+    StartQt();
+    const tovaris::CaseRecord record = CalculatedWorksheet();
+    const tovaris::render::QtTextMetrics metrics;
+    const tovaris::reports::ReportContext context{{"Pat Preparer", "Main Street", true, true, true},
+                                                  "12/06/2026"};
+    size_t pages = 0;
+    for (auto _ : state) {
+        tovaris::reports::Document document(metrics);
+        tovaris::reports::ComposeWorksheets(document, record, context);
+        benchmark::DoNotOptimize(tovaris::render::PdfBytes(document));
+        pages = document.pages().size();
+    }
+    state.counters["pages"] = double(pages);
+}
+BENCHMARK(BM_WorksheetPagesPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "case/income_refresh.h"
 #include "gui_test_support.h"
@@ -31,6 +32,24 @@ TEST(CreditsDialog, ShowsTheHeadingAndEveryLine) {
     EXPECT_TRUE(shown.contains(" Child Tax Credit = $4,000"));
     dialog.show();
     testing::SaveScreenshot(dialog, "credits");
+    EXPECT_EQ(dialog.findChild<QPushButton*>("PrintCredits"), nullptr);  // no print hooks given
+}
+
+TEST(CreditsDialog, PreviewClosesThePopUpFirstAndPrintKeepsIt) {
+    CaseRecord record;
+    int printed = 0;
+    int previewed = 0;
+    CreditsDialog dialog(
+        tax::PartyCreditLines(record, IncomeParty::Other), nullptr, [&] { ++printed; },
+        [&] { ++previewed; });
+    dialog.show();
+    dialog.findChild<QPushButton*>("PrintCredits")->click();
+    EXPECT_EQ(printed, 1);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.findChild<QPushButton*>("PreviewCredits")->click();
+    EXPECT_EQ(previewed, 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 }  // namespace

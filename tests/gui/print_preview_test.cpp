@@ -25,6 +25,7 @@
 #include "maintenance/maintenance_window.h"
 #include "page_painter.h"
 #include "printing/preview_window.h"
+#include "reports/document_text.h"
 #include "support/support_results_window.h"
 
 namespace tovaris::gui {
@@ -367,6 +368,18 @@ TEST(PrintPreview, PrintEntriesOfTheResultsScreensAreOn) {
             EXPECT_TRUE(FindMenuItem(*p.Screen(source)->menuBar(), item)->isEnabled()) << item;
         }
     }
+}
+
+TEST(PrintPreview, ExpressEntryPreviewsTheIncomeReport) {
+    Printing p;
+    EXPECT_TRUE(FindMenuItem(*p.app.express()->menuBar(), "PrintPopup")->isEnabled());
+    Trigger(*p.app.express(), "PreviewPopup");
+    PreviewWindow* preview = ShownPreview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->document().source(), reports::kSourceExpressEntry);
+    const std::string text = reports::PageText(preview->document().pages()[0]);
+    EXPECT_NE(text.find("Gross Yearly Income"), std::string::npos) << text;
+    testing::SaveScreenshot(*preview, "preview_income_report");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include "common/scripted_interaction.h"
 #include "forms/frame_window.h"
 #include "gui_test_support.h"
+#include "printing/preview_window.h"
+#include "reports/document_text.h"
 
 namespace tovaris::gui {
 namespace {
@@ -162,6 +165,46 @@ TEST(WorksheetWindow, ExtraPageTakesTheWorksheetFigures) {
     EXPECT_EQ(s.Box("NText(7)")->text(), "");
     s.Command("ExtraPageBar", "ReturnToWorksheet");
     EXPECT_EQ(s.frame->page(), FrameWindow::Page::Worksheet);
+    EXPECT_EQ(s.Box("a3f")->text(), "$ 6,585");
+}
+
+// The preview on screen and the plain text of its pages.
+PreviewWindow* ShownPreview() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* preview = qobject_cast<PreviewWindow*>(top); preview && preview->isVisible()) {
+            return preview;
+        }
+    }
+    return nullptr;
+}
+
+TEST(WorksheetWindow, PrintMenuPreviewsEachWorksheetDocument) {
+    WorksheetScreen s;
+    s.interaction.QueueAnswer(kAnswerNo);
+    s.Command("WorksheetBar", "GetExpressData");
+    s.Command("WorksheetBar", "EstimateTaxes");
+    struct Document {
+        const char* item;
+        size_t pages;
+        const char* text;
+    };
+    const Document documents[] = {
+        {"PreviewWorksheets", 5, "WSCSS-Worksheets-Mandatory (CSW/CSWP) 01/2019 Page 5 of 5"},
+        {"PreviewSynopsis", 1, "WorkSheet Synopsis"},
+        {"PreviewOrderSummary", 1, "Child Support Order Summary Report"},
+    };
+    for (const Document& d : documents) {
+        s.Item(d.item);
+        QApplication::processEvents();
+        PreviewWindow* preview = ShownPreview();
+        ASSERT_NE(preview, nullptr) << d.item;
+        ASSERT_EQ(preview->document().pages().size(), d.pages) << d.item;
+        const std::string last = reports::PageText(preview->document().pages().back());
+        EXPECT_NE(last.find(d.text), std::string::npos) << d.item;
+        EXPECT_FALSE(s.frame->isEnabled());  // until "Exit Preview"
+        testing::SaveScreenshot(*preview, QString("preview_") + d.item);
+    }
+    // The synopsis calculated the worksheet; the page shows it.
     EXPECT_EQ(s.Box("a3f")->text(), "$ 6,585");
 }
 
