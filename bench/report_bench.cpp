@@ -35,21 +35,28 @@ tovaris::CaseRecord CalculatedCase() {
     return record;
 }
 
-// The results screen's report composed and written as PDF bytes in memory.
-void BM_ChildSupportReportPdf(benchmark::State& state) {
+using Composer = void (*)(tovaris::reports::Document&, const tovaris::CaseRecord&,
+                          const tovaris::reports::ReportContext&);
+
+// A document composed and written as PDF bytes in memory, again and again.
+void ComposePdf(benchmark::State& state, const tovaris::CaseRecord& record, Composer compose) {
     StartQt();
-    const tovaris::CaseRecord record = CalculatedCase();
     const tovaris::render::QtTextMetrics metrics;
     const tovaris::reports::ReportContext context{{"Pat Preparer", "Main Street", true, true, true},
                                                   "12/06/2026"};
     size_t pages = 0;
     for (auto _ : state) {
         tovaris::reports::Document document(metrics);
-        tovaris::reports::ComposeChildSupportReport(document, record, context);
+        compose(document, record, context);
         benchmark::DoNotOptimize(tovaris::render::PdfBytes(document));
         pages = document.pages().size();
     }
     state.counters["pages"] = double(pages);
+}
+
+// The results screen's report.
+void BM_ChildSupportReportPdf(benchmark::State& state) {
+    ComposePdf(state, CalculatedCase(), &tovaris::reports::ComposeChildSupportReport);
 }
 BENCHMARK(BM_ChildSupportReportPdf)->Unit(benchmark::kMillisecond);
 
@@ -64,21 +71,9 @@ tovaris::CaseRecord CalculatedWorksheet() {
     return record;
 }
 
-// The five worksheet pages composed from their form layouts and written as PDF bytes.
+// The five worksheet pages from their form layouts.
 void BM_WorksheetPagesPdf(benchmark::State& state) {
-    StartQt();
-    const tovaris::CaseRecord record = CalculatedWorksheet();
-    const tovaris::render::QtTextMetrics metrics;
-    const tovaris::reports::ReportContext context{{"Pat Preparer", "Main Street", true, true, true},
-                                                  "12/06/2026"};
-    size_t pages = 0;
-    for (auto _ : state) {
-        tovaris::reports::Document document(metrics);
-        tovaris::reports::ComposeWorksheets(document, record, context);
-        benchmark::DoNotOptimize(tovaris::render::PdfBytes(document));
-        pages = document.pages().size();
-    }
-    state.counters["pages"] = double(pages);
+    ComposePdf(state, CalculatedWorksheet(), &tovaris::reports::ComposeWorksheets);
 }
 BENCHMARK(BM_WorksheetPagesPdf)->Unit(benchmark::kMillisecond);
 

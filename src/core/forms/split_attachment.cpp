@@ -6,25 +6,17 @@
 #include "case/case_record.h"
 #include "common/format.h"
 #include "forms/worksheet_calculation.h"
+#include "forms/worksheet_form_geometry.h"
 #include "forms/worksheet_lines.h"
 #include "forms/worksheet_sheet.h"
 
 namespace tovaris::forms {
 namespace {
 
-constexpr double kRight = 10800;
-constexpr double kColumnLeft[kColumns] = {7000, 8900};
-constexpr double kColumnWidth = 1900;
-constexpr double kCell = 80;
+using namespace sheet;
+
 constexpr double kRow = 290;
 constexpr double kTextDrop = 40;
-constexpr double kItemX = 350;
-
-constexpr FormFont kBody{9};
-constexpr FormFont kBold{9, true};
-constexpr FormFont kItalic{9, false, true};
-constexpr FormFont kSmall{8};
-constexpr FormFont kTitle{12, true};
 
 // A line of the attachment: its letter's wording and the lines that finish it.
 struct AttachmentLine {
@@ -52,32 +44,21 @@ constexpr std::string_view kChildCaptions[kSplitChildren] = {
     "Child #1 (name, age):   ", "Child #2 (name, age):   ", "Child #3 (name, age):   ",
     "Child #4 (name, age):   ", "Child #5 (name, age):   "};
 
-void Frame(FormPageBuilder& b, double height) {
-    for (double x : {0.0, kColumnLeft[0], kColumnLeft[1], kRight}) {
-        b.VerticalRule(x, height);
-    }
-    b.Rule(0, kRight, height);
-}
-
 void Line(FormPageBuilder& b, const AttachmentLine& line) {
     const double height = line.more.empty() ? kRow : 2 * kRow;
-    Frame(b, height);
-    b.Text(100, std::string(line.title), kBody, kTextDrop);
+    RowFrame(b, height);
+    b.Text(kTitleX, std::string(line.title), kBody, kTextDrop);
     if (!line.more.empty()) {
         b.Text(kItemX, std::string(line.more), kBody, kTextDrop + kRow);
     }
     b.Down(height - kRow);
-    for (int c = 0; c < kColumns; ++c) {
-        b.Slot(kColumnLeft[c] + kCell, kColumnWidth - 2 * kCell,
-               "=" + std::string(line.key) + "/" + std::to_string(c), SlotKind::Money, kBody,
-               kTextDrop);
-    }
+    MoneySlots(b, "=" + std::string(line.key) + "/", kTextDrop);
     b.Down(kRow);
 }
 
 void Children(FormPageBuilder& b) {
     for (int k = 0; k < kSplitChildren; ++k) {
-        Frame(b, kRow);
+        RowFrame(b, kRow);
         const std::string child = "=child" + std::to_string(k);
         b.Text(kItemX, std::string(kChildCaptions[k]), kBody, kTextDrop);
         b.Slot(2200, 4600, child, SlotKind::Text, kBody, kTextDrop);
@@ -133,7 +114,7 @@ FormPage BuildPage() {
     b.Down(kRow);
     b.Text(0, "RCW 26.19; 77 Wn. App. 817 (1995)", kSmall);
     b.Down(kRow);
-    b.SetY(14050);
+    b.SetY(kFooterY);
     b.Rule(0, kRight, -30, 10);
     b.Text(0, "Optional Form (05/16 rev. 5/2/16)", kSmall);
     b.Text(4000, "WSCSS-Attachment for RSA", kSmall);

@@ -3,28 +3,17 @@
 #include <array>
 #include <vector>
 
+#include "forms/worksheet_form_geometry.h"
 #include "forms/worksheet_lines.h"
 
 namespace tovaris::forms {
 namespace {
 
-// Page geometry in twips inside half-inch margins: the titles on the left, then the two
-// parents' money columns.
-constexpr double kRight = 10800;
-constexpr double kColumnLeft[kColumns] = {7000, 8900};
-constexpr double kColumnWidth = 1900;
-constexpr double kCell = 80;  // a value's distance from its cell's edges
+using namespace sheet;
+
 constexpr double kRow = 320;
 constexpr double kTextDrop = 55;  // a text's top below its row's top
-constexpr double kTitleX = 100;
-constexpr double kItemX = 350;  // the lettered items of a numbered line
 constexpr double kNoteX = 4000;
-constexpr double kFooterY = 14050;
-
-constexpr FormFont kBody{9};
-constexpr FormFont kBold{9, true};
-constexpr FormFont kSmall{8};
-constexpr FormFont kTitle{12, true};
 
 constexpr std::string_view kFooter = "WSCSS-Worksheets-Mandatory (CSW/CSWP) 01/2019 Page ";
 
@@ -309,14 +298,10 @@ class WorksheetPageBuilder {
 
     // The row's frame: its outer edges, the column rules and its bottom rule.
     void Frame(double height, bool combined = false) {
-        b_.VerticalRule(0, height);
-        b_.VerticalRule(kRight, height);
-        b_.VerticalRule(kColumnLeft[0], height);
-        b_.VerticalRule(kColumnLeft[1], height);
         if (combined) {
             b_.Add(FormBox{kColumnLeft[0], b_.y(), kColumnLeft[1], b_.y() + height, true, 15});
         }
-        b_.Rule(0, kRight, height);
+        RowFrame(b_, height);
     }
 
     void Caption(std::string_view text) {

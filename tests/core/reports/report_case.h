@@ -12,6 +12,7 @@
 #include "case/case_record.h"
 #include "common/scripted_interaction.h"
 #include "maintenance/maintenance_command.h"
+#include "reports/document.h"
 #include "reports/report_header.h"
 #include "support/child_support_command.h"
 
@@ -36,6 +37,15 @@ inline CaseRecord CalculatedExample(const std::string& name, bool maintenance) {
 
 inline reports::ReportContext PreparerContext() {
     return {{"Pat Preparer", "Main Street Family Law", true, true, true}, "12/06/2026"};
+}
+
+// A document as its print command composes it, laid out with the fixed test measures.
+using Composer = void (*)(reports::Document&, const CaseRecord&, const reports::ReportContext&);
+inline reports::Document Composed(Composer compose, const CaseRecord& record) {
+    static const reports::FixedTextMetrics metrics;
+    reports::Document document(metrics);
+    compose(document, record, PreparerContext());
+    return document;
 }
 
 inline std::string ReadText(const std::filesystem::path& path) {

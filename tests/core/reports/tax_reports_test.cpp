@@ -8,14 +8,8 @@
 namespace tovaris::reports {
 namespace {
 
-using Composer = void (*)(Document&, const CaseRecord&, const ReportContext&);
-
-Document Composed(Composer compose, const CaseRecord& record) {
-    static const FixedTextMetrics metrics;
-    Document document(metrics);
-    compose(document, record, testing::PreparerContext());
-    return document;
-}
+using testing::Composed;
+using testing::Composer;
 
 // The printed line that starts with `label`, its figures joined on.
 std::string LineOf(const std::string& page, const std::string& label) {

@@ -21,8 +21,6 @@ namespace {
 using forms::WorksheetCase;
 using forms::WorksheetRun;
 
-using Composer = void (*)(Document&, const CaseRecord&, const ReportContext&);
-
 // The worksheet of an example as a practitioner fills it: the Express Entry data taken over,
 // the taxes estimated and the worksheet calculated (a case without children stays
 // uncalculated: the calculation refuses it).
@@ -40,12 +38,8 @@ CaseRecord ExampleWorksheet(const std::string& name) {
     return record;
 }
 
-Document Composed(Composer compose, const CaseRecord& record) {
-    static const FixedTextMetrics metrics;
-    Document document(metrics);
-    compose(document, record, testing::PreparerContext());
-    return document;
-}
+using testing::Composed;
+using testing::Composer;
 
 std::string Text(Composer compose, const CaseRecord& record) {
     return DocumentText(Composed(compose, record));
