@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "case/income_fields.h"
+#include "case/income_screen.h"
 #include "common/entry_text.h"
 #include "common/format.h"
 #include "forms/form_layout.h"
