@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli_app.h"
@@ -116,6 +117,39 @@ TEST(CliReport, SynopsisNeedsNoChildrenAndTheWorksheetsDo) {
                                    0),
               0u)
         << worksheets.err;
+}
+
+// The words of a text, in order.
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+// The texts of the --text runs, without their positions and page lines.
+std::string RunTexts(const std::string& runs) {
+    std::istringstream in(runs);
+    std::string text;
+    for (std::string line; std::getline(in, line);) {
+        const size_t bar = line.find(" | ");
+        if (bar != std::string::npos) {
+            text += line.substr(bar + 3) + "\n";
+        }
+    }
+    return text;
+}
+
+// A PDF reader finds every word of the document, in the order the pages were written.
+TEST(CliReport, PdfTextIsTheDocumentsText) {
+    const fs::path folder = TempFolder();
+    for (const char* kind : {"worksheets", "synopsis", "order-summary", "income", "credits"}) {
+        const std::string line = std::string("report ") + kind + " " + Example("SplitTwoEach");
+        const fs::path pdf = folder / (std::string(kind) + ".pdf");
+        ASSERT_EQ(RunProgram(line + " -o " + pdf.string()).exit, 0) << kind;
+        const Outcome runs = RunProgram(line + " --text");
+        const Outcome text = Shell("pdftotext -raw " + pdf.string() + " -");
+        EXPECT_EQ(Words(text.out), Words(RunTexts(runs.out))) << kind;
+    }
+    fs::remove_all(folder);
 }
 
 TEST(CliReport, WorksheetPdfReadsAsTheForm) {

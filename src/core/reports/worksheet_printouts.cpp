@@ -44,13 +44,15 @@ void RenderSplitAttachment(Document& document, const CaseRecord& record,
     RenderFormPage(document, forms::SplitAttachmentPage(), std::cref(values), FormFontName(record));
 }
 
-// A line's caption and figure that do not fit one line of the page together.
+// A caption and its figure that do not fit one line of the page together.
 constexpr size_t kLineCharacters = 80;
 constexpr double kIndent = 400;
 
 void CaptionAndFigure(FormPageBuilder& b, const ReportLine& line) {
     b.Text(0, line.label, kReportBody);
-    if (line.label.size() + line.column1.size() <= kLineCharacters) {
+    // A question ("... (check one):") has its answers on the line below.
+    const bool question = !line.column1.empty() && !line.label.empty() && line.label.back() == ':';
+    if (!question && line.label.size() + line.column1.size() <= kLineCharacters) {
         b.Follow(line.column1, kReportBody);
         return;
     }
