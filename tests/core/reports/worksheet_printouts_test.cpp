@@ -130,6 +130,24 @@ TEST(WorksheetPrintouts, ProposerAndPaidMarksFollowTheChoices) {
     EXPECT_TRUE(Has(pages[3], "Paid  [ ]  Yes   [ ]  No Paid  [ ]  Yes   [X]  No")) << pages[3];
 }
 
+TEST(WorksheetPrintouts, OtherFactorsRunOnFromPage4ToPage5AndNotesStandBesideTheirLines) {
+    WorksheetCase w;
+    std::string factors;
+    for (int n = 1; n <= 12; ++n) {
+        factors += "Factor " + std::to_string(n) + " " + std::string(90, 'x') + " ";
+    }
+    w.record.fields.SetText("OFText", factors);
+    w.record.fields.SetText("OEText", "Tutoring");
+    w.record.fields.SetText("NAText(0)", "Sam 7");
+    w.Type("25", 1, "Lee 3");
+    const std::vector<std::string> pages = PageTexts(Composed(&ComposeWorksheets, w.record));
+    EXPECT_TRUE(Has(pages[1], "d. Other Special Expenses (describe)   Tutoring"));
+    EXPECT_TRUE(Has(pages[3], "Name/age:    Sam 7"));
+    EXPECT_TRUE(Has(pages[3], "(First name(s) and age(s)) Lee 3"));
+    EXPECT_TRUE(Has(pages[3], "Factor 8 ") && !Has(pages[3], "Factor 9 ")) << pages[3];
+    EXPECT_TRUE(Has(pages[4], "Factor 9 ") && Has(pages[4], "Factor 12 ")) << pages[4];
+}
+
 // One child with each parent; the children's amounts against each column's line 9.
 TEST(WorksheetPrintouts, SplitLineCIsLineAMinusLineBButNeverBelowZero) {
     WorksheetCase w;
