@@ -43,6 +43,7 @@ TEST(CreditsDialog, PreviewClosesThePopUpFirstAndPrintKeepsIt) {
         tax::PartyCreditLines(record, IncomeParty::Other), nullptr, [&] { ++printed; },
         [&] { ++previewed; });
     dialog.show();
+    testing::SaveScreenshot(dialog, "credits_with_print");
     dialog.findChild<QPushButton*>("PrintCredits")->click();
     EXPECT_EQ(printed, 1);
     EXPECT_TRUE(dialog.isVisible());
