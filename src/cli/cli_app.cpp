@@ -17,6 +17,7 @@
 #include "forms/split_attachment.h"
 #include "forms/worksheet_calculation.h"
 #include "forms/worksheet_commands.h"
+#include "forms/worksheet_extra_page.h"
 #include "forms/worksheet_sheet.h"
 #include "forms/worksheet_transfer.h"
 #include "maintenance/maintenance_command.h"
@@ -233,8 +234,13 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
         flipJson = RunFlipCommand(*request, record, interaction, result);
     }
     if (report) {
-        return result.stopped ? Refuse(err, result.title + ": " + result.message, kExitStopped)
-                              : WriteReport(*report, record, renderer, out, err);
+        if (result.stopped) {
+            return Refuse(err, result.title + ": " + result.message, kExitStopped);
+        }
+        if (report->kind == "order-summary" && forms::ExtraPageEmpty(record)) {
+            forms::GetDataFromWorksheet(record);  // as the entry page's own command would
+        }
+        return WriteReport(*report, record, renderer, out, err);
     }
 
     nlohmann::ordered_json json;

@@ -104,6 +104,15 @@ TEST(CliReport, CourtFormsAndTaxReportsAreTheEnginesDocuments) {
     }
 }
 
+TEST(CliReport, AnEmptyOrderSummaryTakesTheWorksheetsFigures) {
+    const Outcome run = RunArgs({"report", "order-summary", Example("Custodial"), "--text"});
+    EXPECT_EQ(run.exit, kExitOk) << run.err;
+    EXPECT_NE(run.out.find("| 6. Combined Monthly Net Income (Worksheet Line 4):  \n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("| $ 10,681\n"), std::string::npos) << run.out;
+}
+
 TEST(CliReport, SynopsisNeedsNoChildrenAndTheWorksheetsDo) {
     const Outcome synopsis =
         RunArgs({"report", "synopsis", Example("NoMinorsMaintenance"), "--text"});

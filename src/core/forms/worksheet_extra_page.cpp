@@ -107,6 +107,15 @@ std::vector<std::string_view> ExtraPageTextFields() {
     return fields;
 }
 
+bool ExtraPageEmpty(const CaseRecord& record) {
+    for (const ExtraPageEntry& entry : kEntries) {
+        if (!record.fields.Text(entry.field).empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void ClearExtraPage(CaseRecord& record) {
     for (const ExtraPageEntry& entry : kEntries) {
         record.fields.SetText(entry.field, "");

@@ -36,6 +36,9 @@ std::span<const ExtraPageEntry> ExtraPageEntries();
 // The fields of the extra page's entries.
 std::vector<std::string_view> ExtraPageTextFields();
 
+// Whether nothing is entered on the extra page.
+bool ExtraPageEmpty(const CaseRecord& record);
+
 // "Clear Form" of the extra page: empties its entries.
 void ClearExtraPage(CaseRecord& record);
 
