@@ -7,12 +7,14 @@
 #include "calculators/income_imputation.h"
 #include "case/case_record.h"
 #include "cli_interaction.h"
+#include "whatif/sweep.h"
 
 namespace tovaris::cli {
 
 // One parsed command line.
 struct Request {
-    // "childsupport", "maintenance", "validate", "tax", "worksheet", "flip", "impute"
+    // "childsupport", "maintenance", "validate", "tax", "worksheet", "flip", "impute", "sweep",
+    // "compare"
     std::string command;
     std::string casePath;
     CaseOptions options;
@@ -40,6 +42,10 @@ struct Request {
     std::optional<calculators::Sex> sex;
     std::optional<std::size_t> ageBand;
     std::string output;  // -o
+
+    whatif::SweepRequest sweep;  // sweep: --vary, --from, --to, --steps, --calculation
+    bool varyGiven = false;
+    bool csv = false;  // sweep: the series as CSV instead of JSON
 };
 
 // Parses the arguments after the program name. Returns the request, or sets `error` to the
