@@ -15,13 +15,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct CliRun {
     int exit;
     std::string out;
     std::string err;
 };
 
-Run RunArgs(const std::vector<std::string>& args) {
+CliRun RunArgs(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
     const int exit = RunCli(args, out, err);
@@ -57,14 +57,14 @@ class WhatIfCommands : public ::testing::Test {
 };
 
 TEST_F(WhatIfCommands, SweepPointsEqualChildSupportRunsOfTheTypedCase) {
-    const Run sweep = RunArgs({"sweep", Example("Custodial.QCF"), "--vary", "maintenance", "--from",
-                               "0", "--to", "3000", "--steps", "7", "--limits"});
+    const CliRun sweep = RunArgs({"sweep", Example("Custodial.QCF"), "--vary", "maintenance",
+                                  "--from", "0", "--to", "3000", "--steps", "7", "--limits"});
     ASSERT_EQ(sweep.exit, 0) << sweep.err;
     const nlohmann::json json = nlohmann::json::parse(sweep.out);
     EXPECT_EQ(json["vary"], "maintenance");
     ASSERT_EQ(json["points"].size(), 7u);
     for (const char* amount : {"500", "1500", "3000"}) {
-        const Run single = RunArgs(
+        const CliRun single = RunArgs(
             {"childsupport", Typed("Custodial.QCF", "CurrentMaintTransfer", amount), "--limits"});
         ASSERT_EQ(single.exit, 0) << single.err;
         const double transfer =
@@ -76,8 +76,8 @@ TEST_F(WhatIfCommands, SweepPointsEqualChildSupportRunsOfTheTypedCase) {
 }
 
 TEST_F(WhatIfCommands, SweepAsCsvWithItsThresholds) {
-    const Run run = RunArgs({"sweep", Example("Custodial.QCF"), "--vary", "other-income", "--from",
-                             "0", "--to", "20000", "--steps", "3", "--csv"});
+    const CliRun run = RunArgs({"sweep", Example("Custodial.QCF"), "--vary", "other-income",
+                                "--from", "0", "--to", "20000", "--steps", "3", "--csv"});
     ASSERT_EQ(run.exit, 0) << run.err;
     std::istringstream lines(run.out);
     std::string line;
@@ -108,7 +108,7 @@ TEST_F(WhatIfCommands, BadSweepRequestsAreRefused) {
          "tovaris-cli: The Claimant's overnights can be varied only in a shared custody case.\n"},
     };
     for (const Case& c : cases) {
-        const Run run = RunArgs(c.args);
+        const CliRun run = RunArgs(c.args);
         EXPECT_EQ(run.exit, kExitUsage);
         EXPECT_EQ(run.err, c.message);
         EXPECT_TRUE(run.out.empty());
@@ -126,7 +126,7 @@ TEST_F(WhatIfCommands, CompareShowsTheScenariosBesideTheCase) {
     ASSERT_TRUE(SaveCaseFile(current, path).ok);
     ASSERT_TRUE(whatif::SaveScenarioFile(path, set.All(record)).ok);
 
-    const Run run = RunArgs({"compare", path.string()});
+    const CliRun run = RunArgs({"compare", path.string()});
     ASSERT_EQ(run.exit, 0) << run.err;
     const nlohmann::json json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["scenarios"], (nlohmann::json{"Current", "Maintenance 1,500"}));
@@ -141,7 +141,7 @@ TEST_F(WhatIfCommands, CompareShowsTheScenariosBesideTheCase) {
     EXPECT_TRUE(found);
 
     std::ofstream(whatif::ScenarioFilePath(path), std::ios::binary) << "garbage";
-    const Run damaged = RunArgs({"compare", path.string()});
+    const CliRun damaged = RunArgs({"compare", path.string()});
     EXPECT_EQ(damaged.exit, kExitUsage);
     EXPECT_EQ(damaged.err,
               "tovaris-cli: The scenarios file Case.QSC is damaged and could not be read. The "

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QChartView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "common/scripted_interaction.h"
 #include "gui_test_support.h"
 #include "maintenance/maintenance_window.h"
+#include "printing/preview_window.h"
 #include "support/support_results_window.h"
 #include "whatif/comparison_window.h"
 #include "whatif/scenario_menu.h"
@@ -51,7 +53,7 @@ TEST(WhatIfWindows, ChartFromTheChildSupportResults) {
     chart->findChild<QLineEdit*>("SweepFrom")->setText("0");
     chart->findChild<QLineEdit*>("SweepTo")->setText("16000");
     chart->Draw();
-    EXPECT_EQ(chart->sweep().points.size(), 200u);
+    EXPECT_EQ(chart->sweep().points.size(), 500u);
     EXPECT_FALSE(chart->sweep().thresholds.empty());
     EXPECT_FLOAT_EQ(chart->sweep().current.x, 8500);
     auto* view = chart->findChild<QChartView*>("ChartView");
@@ -83,7 +85,7 @@ TEST(WhatIfWindows, ThreeSettlementOptionsSideBySide) {
     menu->Duplicate("Maintenance $1,500");
     w.app.record().fields.SetText("CurrentMaintTransfer", "1500");
     menu->Duplicate("Higher Income");
-    w.app.record().fields.SetText("PayGrossInc", "$ 9,500.00");
+    whatif::TypeSweepInput(w.app.record(), whatif::SweepInput::OtherIncome, 9500);
     ComparisonWindow& window = menu->Compare();
     QTableWidget* table = window.table();
     EXPECT_EQ(table->columnCount(), 3);
@@ -93,6 +95,18 @@ TEST(WhatIfWindows, ThreeSettlementOptionsSideBySide) {
     EXPECT_TRUE(table->item(1, 2)->font().bold());
     EXPECT_FALSE(table->item(1, 1)->font().bold());
     testing::SaveScreenshot(window, "compare_scenarios");
+
+    FindMenuItem(*window.menuBar(), "PreviewComparison")->trigger();
+    QApplication::processEvents();
+    PreviewWindow* preview = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* shown = qobject_cast<PreviewWindow*>(top); shown && shown->isVisible()) {
+            preview = shown;
+        }
+    }
+    ASSERT_NE(preview, nullptr);
+    testing::SaveScreenshot(*preview, "compare_scenarios_printout");
+    preview->close();
 
     menu->Show("Current");
     EXPECT_EQ(w.app.record().fields.Text("PayGrossInc"), "$ 8,500.00");

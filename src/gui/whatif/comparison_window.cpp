@@ -36,14 +36,15 @@ ComparisonWindow::ComparisonWindow(AppContext& context, QWidget* parent)
     table_ = new QTableWidget(this);
     table_->setObjectName("ComparisonTable");
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setDefaultSectionSize(170);
+    table_->setWordWrap(true);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setCentralWidget(table_);
+    connect(AddMenuItem(*menuBar()->addMenu("&File"), "CloseComparison", "Close"),
+            &QAction::triggered, this, &QWidget::hide);
     QMenu* print = menuBar()->addMenu("&Print");
     connect(AddMenuItem(*print, "PreviewComparison", "Print/Preview The Comparison Or Save As PDF"),
             &QAction::triggered, this, &ComparisonWindow::PreviewPrintout);
-    connect(AddMenuItem(*menuBar()->addMenu("&File"), "CloseComparison", "Close"),
-            &QAction::triggered, this, &QWidget::hide);
     resize(900, 640);
 }
 
@@ -88,6 +89,7 @@ void ComparisonWindow::Show(const whatif::Comparison& comparison) {
         }
     }
     table_->setVerticalHeaderLabels(labels);
+    table_->resizeRowsToContents();
     show();
     raise();
 }

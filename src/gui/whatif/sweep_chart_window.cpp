@@ -30,7 +30,9 @@
 namespace tovaris::gui {
 namespace {
 
-constexpr int kDefaultSteps = 200;
+constexpr int kDefaultSteps = 500;
+// Neighbouring threshold labels stand at different heights so that they do not overlap.
+constexpr int kLabelLevels = 4;
 
 struct SeriesLine {
     const char* name;
@@ -102,7 +104,7 @@ SweepChartWindow::SweepChartWindow(AppContext& context, whatif::SweepCalculation
     layout->addWidget(view_, 1);
     figures_ = new QLabel(central);
     figures_->setObjectName("PointFigures");
-    figures_->setText("Point at the chart to see the figures of the nearest point.");
+    figures_->setWordWrap(true);
     layout->addWidget(figures_);
     setCentralWidget(central);
 
@@ -129,8 +131,10 @@ QWidget* SweepChartWindow::BuildEntries() {
     }
     from_ = new QLineEdit(bar);
     from_->setObjectName("SweepFrom");
+    from_->setMinimumWidth(80);
     to_ = new QLineEdit(bar);
     to_->setObjectName("SweepTo");
+    to_->setMinimumWidth(80);
     steps_ = new QSpinBox(bar);
     steps_->setObjectName("SweepSteps");
     steps_->setRange(2, 10000);
@@ -184,6 +188,7 @@ void SweepChartWindow::Draw() {
     }
     sweep_ = whatif::RunSweep(context_.record, request);
     ShowSeries();
+    ShowGaps();
 }
 
 void SweepChartWindow::ShowSeries() {
@@ -230,7 +235,9 @@ void SweepChartWindow::ShowSeries() {
     if (x && y) {
         x->setRange(sweep_.request.from, sweep_.request.to);
         x->setTitleText(QString::fromUtf8(info.caption.data(), info.caption.size()));
+        x->setLabelFormat("%.0f");
         y->setRange(low, high);
+        y->setLabelFormat("%.0f");
         y->setTitleText("Dollars Per Month");
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -239,9 +246,11 @@ void SweepChartWindow::ShowSeries() {
     delete old;
 }
 
-// A dashed vertical line per threshold, labelled at its top.
+// A dashed vertical line per threshold, labelled near its top.
 void SweepChartWindow::AddThresholdLines(QChart& chart, double low, double high) {
-    for (const whatif::Threshold& threshold : sweep_.thresholds) {
+    const double step = (high - low) * 0.05;
+    for (size_t i = 0; i < sweep_.thresholds.size(); ++i) {
+        const whatif::Threshold& threshold = sweep_.thresholds[i];
         auto* line = new QLineSeries;
         line->append(threshold.x, low);
         line->append(threshold.x, high);
@@ -250,7 +259,7 @@ void SweepChartWindow::AddThresholdLines(QChart& chart, double low, double high)
         line->setPen(pen);
         chart.addSeries(line);
         auto* top = new QScatterSeries;
-        top->append(threshold.x, high);
+        top->append(threshold.x, high - step * static_cast<double>(i % kLabelLevels));
         top->setMarkerSize(1);
         top->setPointLabelsFormat(QString::fromStdString(threshold.label));
         top->setPointLabelsVisible(true);
@@ -261,6 +270,22 @@ void SweepChartWindow::AddThresholdLines(QChart& chart, double low, double high)
         auto* series = qobject_cast<QXYSeries*>(marker->series());
         marker->setVisible(series && !series->name().isEmpty());
     }
+}
+
+// Where the command stopped, the chart has a gap; the first reason is said under it.
+void SweepChartWindow::ShowGaps() {
+    const auto stopped = std::count_if(sweep_.points.begin(), sweep_.points.end(),
+                                       [](const auto& p) { return p.stopped; });
+    if (stopped == 0) {
+        figures_->setText("Point at a line to see the figures of the nearest point.");
+        return;
+    }
+    const auto first = std::find_if(sweep_.points.begin(), sweep_.points.end(),
+                                    [](const auto& p) { return p.stopped; });
+    figures_->setText(QString("%1 of %2 points could not be calculated: %3")
+                          .arg(stopped)
+                          .arg(sweep_.points.size())
+                          .arg(QString::fromStdString(first->message)));
 }
 
 void SweepChartWindow::ShowFiguresNear(double x) {
@@ -301,7 +326,9 @@ void AddChartMenu(QMenuBar& bar, AppContext& context, QWidget& screen,
     QAction* item = AddMenuItem(*bar.addMenu("What &If"), "ChartSweep", "Chart…");
     QObject::connect(item, &QAction::triggered, &screen, [&context, &screen, calculation] {
         auto* window = screen.findChild<SweepChartWindow*>();
-        if (!window) {
+        if (window) {
+            window->Draw();  // the case may have changed since
+        } else {
             window = new SweepChartWindow(context, calculation, &screen);
             window->setWindowFlag(Qt::Window);
             window->Reset();

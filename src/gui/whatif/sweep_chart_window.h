@@ -36,6 +36,7 @@ class SweepChartWindow : public QMainWindow {
     void SuggestRange();
     void ShowSeries();
     void AddThresholdLines(QChart& chart, double low, double high);
+    void ShowGaps();
     void ShowFiguresNear(double x);
     void SavePng();
     void SavePdf();
