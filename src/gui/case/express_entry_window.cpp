@@ -75,6 +75,8 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
         emit caseChanged();
         form_->Refresh();
         ShowCaseState();
+        statusBar()->showMessage("Scenario shown: " +
+                                 QString::fromStdString(scenarios_->scenarios().Active()));
     });
     resize(1100, 800);
     // Entries are taken when the user leaves a field, on any screen.

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "app/keyboard.h"
 #include "app/menu_items.h"
 #include "printing/print_service.h"
 #include "reports/scenario_comparison_report.h"
@@ -45,6 +46,7 @@ ComparisonWindow::ComparisonWindow(AppContext& context, QWidget* parent)
     QMenu* print = menuBar()->addMenu("&Print");
     connect(AddMenuItem(*print, "PreviewComparison", "Print/Preview The Comparison Or Save As PDF"),
             &QAction::triggered, this, &ComparisonWindow::PreviewPrintout);
+    OnEscape(*this, [this] { hide(); });
     resize(900, 640);
 }
 

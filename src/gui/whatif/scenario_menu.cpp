@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/menu_items.h"
+#include "app/screen_setup.h"
 #include "whatif/comparison_window.h"
 #include "whatif/scenario_file.h"
 
@@ -107,6 +108,7 @@ ComparisonWindow& ScenarioMenu::Compare() {
     if (comparison_ == nullptr) {
         comparison_ = new ComparisonWindow(context_, &window_);
         comparison_->setWindowFlag(Qt::Window);
+        SetUpScreen(*comparison_, context_.preferences, context_.scale.monAdj);
     }
     comparison_->Show(whatif::CompareScenarios(context_.record, set_.All(context_.record)));
     return *comparison_;

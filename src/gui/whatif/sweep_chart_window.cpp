@@ -23,7 +23,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/keyboard.h"
 #include "app/menu_items.h"
+#include "app/screen_setup.h"
 #include "common/entry_text.h"
 #include "printing/print_service.h"
 
@@ -100,13 +102,14 @@ SweepChartWindow::SweepChartWindow(AppContext& context, whatif::SweepCalculation
     view_ = new QChartView(central);
     view_->setObjectName("ChartView");
     view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(760, 440);
     layout->addWidget(view_, 1);
     figures_ = new QLabel(central);
     figures_->setObjectName("PointFigures");
     figures_->setWordWrap(true);
     layout->addWidget(figures_);
     setCentralWidget(central);
+    OnEscape(*this, [this] { hide(); });
+    resize(1020, 620);
 
     QMenu* file = menuBar()->addMenu("&File");
     connect(AddMenuItem(*file, "SaveChartPng", "Save As PNG..."), &QAction::triggered, this,
@@ -131,10 +134,8 @@ QWidget* SweepChartWindow::BuildEntries() {
     }
     from_ = new QLineEdit(bar);
     from_->setObjectName("SweepFrom");
-    from_->setMinimumWidth(80);
     to_ = new QLineEdit(bar);
     to_->setObjectName("SweepTo");
-    to_->setMinimumWidth(80);
     steps_ = new QSpinBox(bar);
     steps_->setObjectName("SweepSteps");
     steps_->setRange(2, 10000);
@@ -147,16 +148,16 @@ QWidget* SweepChartWindow::BuildEntries() {
     row->addWidget(new QLabel("Vary:", bar));
     row->addWidget(input_);
     row->addWidget(new QLabel("From:", bar));
-    row->addWidget(from_);
+    row->addWidget(from_, 1);
     row->addWidget(new QLabel("To:", bar));
-    row->addWidget(to_);
+    row->addWidget(to_, 1);
     row->addWidget(new QLabel("Points:", bar));
     row->addWidget(steps_);
     row->addWidget(households_);
     row->addWidget(draw);
     connect(draw, &QPushButton::clicked, this, &SweepChartWindow::Draw);
-    connect(from_, &QLineEdit::returnPressed, this, &SweepChartWindow::Draw);
-    connect(to_, &QLineEdit::returnPressed, this, &SweepChartWindow::Draw);
+    OnEnter(*from_, *draw);
+    OnEnter(*to_, *draw);
     connect(households_, &QCheckBox::toggled, this, &SweepChartWindow::ShowSeries);
     connect(input_, &QComboBox::activated, this, &SweepChartWindow::Reset);
     return bar;
@@ -237,6 +238,7 @@ void SweepChartWindow::ShowSeries() {
         x->setTitleText(QString::fromUtf8(info.caption.data(), info.caption.size()));
         x->setLabelFormat("%.0f");
         y->setRange(low, high);
+        y->applyNiceNumbers();
         y->setLabelFormat("%.0f");
         y->setTitleText("Dollars Per Month");
     }
@@ -331,6 +333,7 @@ void AddChartMenu(QMenuBar& bar, AppContext& context, QWidget& screen,
         } else {
             window = new SweepChartWindow(context, calculation, &screen);
             window->setWindowFlag(Qt::Window);
+            SetUpScreen(*window, context.preferences, context.scale.monAdj);
             window->Reset();
         }
         window->show();

@@ -175,3 +175,31 @@ TEST(SweepTest, TwoChangesBetweenNeighbouringPoints) {
 
 }  // namespace
 }  // namespace tovaris::whatif
+
+namespace tovaris::whatif {
+namespace {
+
+TEST(SweepTest, PointFiguresAsTheChartShowsThem) {
+    SweepPoint point;
+    point.x = 8500;
+    point.transfer = -764.5f;
+    point.maintenance = 1500;
+    point.claimHousehold = 5023.4;
+    point.otherHousehold = 4377;
+    EXPECT_EQ(
+        PointLines(point, SweepInput::OtherIncome),
+        (std::vector<std::string>{
+            "Other Party's Gross Monthly Income = $8,500.00",
+            "Child Support/Month = $764.50 Paid By Claimant", "Maintenance/Month = $1,500.00",
+            "Claimant's Income/Month = $5,023.40", "Other Party's Income/Month = $4,377.00"}));
+    SweepPoint stopped;
+    stopped.x = 150;
+    stopped.stopped = true;
+    stopped.message = "Please Check Your Entries.";
+    EXPECT_EQ(PointLines(stopped, SweepInput::ClaimNights),
+              (std::vector<std::string>{"Claimant's Overnights Per Year = 150.0",
+                                        "Please Check Your Entries."}));
+}
+
+}  // namespace
+}  // namespace tovaris::whatif
