@@ -25,8 +25,11 @@
 #include "report_output.h"
 #include "support/child_support_command.h"
 #include "support_json.h"
+#include "sweep_output.h"
 #include "tax/net_income_phase.h"
 #include "tax_json.h"
+#include "whatif/scenario_comparison.h"
+#include "whatif/scenario_file.h"
 #include "worksheet_json.h"
 
 namespace tovaris::cli {
@@ -55,6 +58,11 @@ constexpr const char* kUsage =
     "  impute         the income imputation window on one party, no calculation\n"
     "                 (--party claimant|other --method none|history|median|wage\n"
     "                 [--state NAME] [--sex m|f --age-band 25-34] [-o OUT.QCF])\n"
+    "  sweep CASE.QCF --vary claim-income|other-income|claim-nights|maintenance|claim-children\n"
+    "                 --from A --to B --steps N [--calculation childsupport|maintenance] "
+    "[--csv]\n"
+    "                 the transfer and incomes at each value, and the thresholds\n"
+    "  compare        the case's scenarios side by side\n"
     "  --help, --version\n"
     "\n"
     "Calculators (entries as options, see docs/cli.md): pension, ira72t, fincalc, bizvalue\n"
@@ -181,6 +189,48 @@ int Refuse(std::ostream& err, const std::string& reason, int exit = kExitUsage) 
     return exit;
 }
 
+// The series of the sweep command: a refused range is a bad command line.
+int RunSweepCommand(const Request& request, const CaseRecord& record, std::ostream& out,
+                    std::ostream& err) {
+    if (std::optional<std::string> refused = whatif::RefuseSweep(record, request.sweep)) {
+        return Refuse(err, *refused);
+    }
+    const whatif::Sweep sweep = whatif::RunSweep(record, request.sweep);
+    if (request.csv) {
+        WriteSweepCsv(sweep, out);
+        return kExitOk;
+    }
+    nlohmann::ordered_json json;
+    json["command"] = "sweep";
+    json.update(SweepJson(sweep));
+    out << json.dump(request.pretty ? 2 : -1) << "\n";
+    return kExitOk;
+}
+
+// The scenarios of the case side by side; a damaged scenario file is a file that cannot be read.
+int RunCompareCommand(const Request& request, const CaseRecord& record, std::ostream& out,
+                      std::ostream& err) {
+    whatif::ScenarioFileResult opened =
+        whatif::OpenScenarioFile(request.casePath, record, /*setAside=*/false);
+    if (!opened.ok) {
+        return Refuse(err, opened.message);
+    }
+    whatif::ScenarioSet scenarios;
+    scenarios.Reset(std::move(opened.scenarios));
+    const whatif::Comparison comparison = whatif::CompareScenarios(record, scenarios.All(record));
+    nlohmann::ordered_json json;
+    json["command"] = "compare";
+    json["scenarios"] = comparison.names;
+    json["notes"] = comparison.notes;
+    json["rows"] = nlohmann::ordered_json::array();
+    for (const whatif::ComparisonRow& row : comparison.rows) {
+        json["rows"].push_back(
+            {{"label", row.label}, {"values", row.values}, {"differs", row.differs}});
+    }
+    out << json.dump(request.pretty ? 2 : -1) << "\n";
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::ostream& err,
@@ -219,6 +269,12 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
 
     if (request->command == "impute") {
         return RunImputeCommand(*request, record, out, err);
+    }
+    if (request->command == "sweep") {
+        return RunSweepCommand(*request, record, out, err);
+    }
+    if (request->command == "compare") {
+        return RunCompareCommand(*request, record, out, err);
     }
     if (report && IsWorksheetReport(report->kind)) {
         PrepareWorksheetReport(report->kind, record, *request);

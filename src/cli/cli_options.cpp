@@ -102,6 +102,21 @@ const std::map<std::string, Setter>& ValueOptions() {
          Choice<bool>(kYesNo, [](Request& r, bool v) { r.answers.clearWorksheet = v; })},
         {"--old-table-answer",
          Choice<bool>(kYesNo, [](Request& r, bool v) { r.answers.continueOldTable = v; })},
+        {"--vary",
+         [](Request& r, const std::string& value) {
+             std::optional<whatif::SweepInput> input = whatif::SweepInputNamed(value);
+             r.sweep.input = input.value_or(r.sweep.input);
+             r.varyGiven = input.has_value();
+             return input.has_value();
+         }},
+        {"--from", Number([](Request& r, float v) { r.sweep.from = v; })},
+        {"--to", Number([](Request& r, float v) { r.sweep.to = v; })},
+        {"--steps", Number([](Request& r, float v) { r.sweep.steps = static_cast<int>(v); })},
+        {"--calculation",
+         Choice<whatif::SweepCalculation>(
+             {{"childsupport", whatif::SweepCalculation::ChildSupport},
+              {"maintenance", whatif::SweepCalculation::Maintenance}},
+             [](Request& r, whatif::SweepCalculation v) { r.sweep.calculation = v; })},
         {"--table",
          Choice<EconomicTableChoice>(
              {{"Current", EconomicTableChoice::Current}, {"Old", EconomicTableChoice::OldTable}},
@@ -136,6 +151,7 @@ const std::map<std::string, std::function<void(Request&)>>& FlagOptions() {
         {"--pretty", [](Request& r) { r.pretty = true; }},
         {"--from-express", [](Request& r) { r.fromExpress = true; }},
         {"--estimate-taxes", [](Request& r) { r.estimateTaxes = true; }},
+        {"--csv", [](Request& r) { r.csv = true; }},
     };
     return flags;
 }
@@ -168,7 +184,8 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, Request& reque
 
 std::optional<Request> ParseRequest(const std::vector<std::string>& args, std::string& error) {
     static const char* kCommands[] = {"childsupport", "maintenance", "validate", "tax",
-                                      "worksheet",    "flip",        "impute"};
+                                      "worksheet",    "flip",        "impute",
+                                      "sweep",        "compare"};
     Request request;
     if (args.empty() ||
         std::find(std::begin(kCommands), std::end(kCommands), args[0]) == std::end(kCommands)) {
@@ -185,6 +202,10 @@ std::optional<Request> ParseRequest(const std::vector<std::string>& args, std::s
         if (!ParseOption(args, i, request, error)) {
             return std::nullopt;
         }
+    }
+    if (request.command == "sweep" && !request.varyGiven) {
+        error = "the sweep command needs --vary";
+        return std::nullopt;
     }
     return request;
 }

@@ -8,12 +8,14 @@
 #include "case/case_record.h"
 #include "cli_interaction.h"
 #include "forms/worksheet_calculation.h"
+#include "whatif/sweep.h"
 
 namespace tovaris::cli {
 
 // One parsed command line.
 struct Request {
-    // "childsupport", "maintenance", "validate", "tax", "worksheet", "flip", "impute"
+    // "childsupport", "maintenance", "validate", "tax", "worksheet", "flip", "impute", "sweep",
+    // "compare"
     std::string command;
     std::string casePath;
     CaseOptions options;
@@ -42,6 +44,10 @@ struct Request {
     std::optional<calculators::Sex> sex;
     std::optional<std::size_t> ageBand;
     std::string output;  // -o
+
+    whatif::SweepRequest sweep;  // sweep: --vary, --from, --to, --steps, --calculation
+    bool varyGiven = false;
+    bool csv = false;  // sweep: the series as CSV instead of JSON
 };
 
 // Parses the arguments after the program name. Returns the request, or sets `error` to the

@@ -37,6 +37,11 @@ std::string SaveData(CaseRecord& record);
 // not be read completely.".
 CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_view fileName);
 
+// Writes a temporary file beside the target and renames it over the target, so that a failed
+// write leaves the previous file intact (and no partial file).
+enum class AtomicWrite { Ok, WriteFailed, RenameFailed };
+AtomicWrite WriteAtomically(const std::filesystem::path& path, const std::string& bytes);
+
 // Save command after the dialog: writes a temporary file beside the target and renames it over
 // the target, so that a failed save leaves the previous file intact.
 CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& path);

@@ -35,23 +35,34 @@ bool WriteWhole(const std::filesystem::path& path, const std::string& bytes) {
 
 }  // namespace
 
-CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& path) {
-    const std::string bytes = SaveData(record);
+AtomicWrite WriteAtomically(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::path temporary = path;
     temporary += ".saving";
     std::error_code error;
     if (!WriteWhole(temporary, bytes)) {
         std::filesystem::remove(temporary, error);
-        return Failure("The case file " + DisplayName(path) +
-                       " could not be saved. The folder may be read-only or the disk full; the "
-                       "file on disk was left as it was.");
+        return AtomicWrite::WriteFailed;
     }
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::filesystem::remove(temporary, error);
-        return Failure("The case file " + DisplayName(path) +
-                       " could not be saved. It may be open in another program; the file on disk "
-                       "was left as it was.");
+        return AtomicWrite::RenameFailed;
+    }
+    return AtomicWrite::Ok;
+}
+
+CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& path) {
+    switch (WriteAtomically(path, SaveData(record))) {
+        case AtomicWrite::WriteFailed:
+            return Failure("The case file " + DisplayName(path) +
+                           " could not be saved. The folder may be read-only or the disk full; "
+                           "the file on disk was left as it was.");
+        case AtomicWrite::RenameFailed:
+            return Failure("The case file " + DisplayName(path) +
+                           " could not be saved. It may be open in another program; the file on "
+                           "disk was left as it was.");
+        case AtomicWrite::Ok:
+            break;
     }
     CaseFileResult result;
     result.fieldsRead = kCaseFileFieldCount;

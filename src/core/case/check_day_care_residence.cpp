@@ -5,6 +5,7 @@
 #include "case/custody_type.h"
 #include "case/express_party.h"
 #include "case/parenting_time_table.h"
+#include "case/time_share.h"
 #include "common/format.h"
 
 // The day care credit goes only to the parent a child lives with more than half of the year;
@@ -14,7 +15,6 @@ namespace tovaris::read_in {
 namespace {
 
 constexpr float kNightsPerYear = 365;
-constexpr float kHalfYear = 182.5f;
 
 // How many of the minors live with the party more than half the year, and exactly half.
 struct Residence {
@@ -28,8 +28,8 @@ Residence CountResidence(const EntryCheck& check, const ExpressParty& party) {
     for (int row = 0; row < minors; ++row) {
         float claim = ClaimNightsOfChild(check.fields, row);
         float nights = &party == &kClaimParty ? claim : kNightsPerYear - claim;
-        residence.moreThanHalf += nights > kHalfYear ? 1 : 0;
-        residence.exactlyHalf += nights == kHalfYear ? 1 : 0;
+        residence.moreThanHalf += nights > kHalfYearNights ? 1 : 0;
+        residence.exactlyHalf += nights == kHalfYearNights ? 1 : 0;
     }
     return residence;
 }

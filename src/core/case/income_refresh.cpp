@@ -178,4 +178,18 @@ void ResetEntryGlobals(CaseRecord& record) {
     record.income = IncomeEntries{};
 }
 
+void SetGrossMonthlyIncome(CaseRecord& record, IncomeParty party, double monthly) {
+    BringIncomeScreensToYearly(record);
+    if (!ColumnHasEntries(record.fields, party, kPartyColumn)) {
+        record.fields.SetText(GrossIncomeFieldName(party), Format(monthly, kIncomeAmountFormat));
+        return;
+    }
+    const PartyIncomeEntries& screen = record.income.Of(party);
+    const double wages =
+        screen.YearlyIncome(IncomeSource::Earned) + 12 * monthly - screen.YearlyTotal();
+    TypeIncomeAmount(record, IncomeFieldName(party, IncomeSource::Earned, kPartyColumn),
+                     Format(wages, kIncomeAmountFormat));
+    BringIncomeScreensToYearly(record);
+}
+
 }  // namespace tovaris

@@ -64,4 +64,9 @@ void BringIncomeScreensToYearly(CaseRecord& record);
 // text (after a case file has replaced the fields).
 void ResetEntryGlobals(CaseRecord& record);
 
+// What a user does to give a party another gross monthly income: with entries on the party's
+// income screen, the W-2 wages move by the difference, so the other sources stay as entered;
+// otherwise the Express Entry gross income is typed.
+void SetGrossMonthlyIncome(CaseRecord& record, IncomeParty party, double monthly);
+
 }  // namespace tovaris

@@ -10,6 +10,10 @@ namespace tovaris {
 // The four time-share fields of shared possession: the Claimant's share of time as a decimal
 // (PercentOfTimeValue), the Claimant's nights per year (ClaimDays), and the Other Party's
 // (PayerPerCent, PayerDays).
+// Half the year: a child counts as residing with a parent for the care credit above it, and at
+// it only with the parent of the greater income.
+inline constexpr float kHalfYearNights = 182.5f;
+
 enum class TimeShareField { ClaimShare, ClaimNights, PayerShare, PayerNights };
 
 // After each keystroke in one of the four the other three are recomputed (nights add up to

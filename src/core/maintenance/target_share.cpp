@@ -91,13 +91,14 @@ double SplitShare(int claimChildren, int payerChildren) {
 // two points further for each child beyond the first.
 double SharedShare(double t, int m) {
     const double lean = (m - 1) * 0.02;
+    const auto& edge = kSharedTimeBandEdges;
     const std::array<Piece, 7> scale{{
-        {0.35, false, ByMinors(kMostlyOtherShares, m)},
-        {0.45, false, 0.48 - lean, 0.45, 1.0 / 5},
-        {0.48, true, 0.48},
-        {0.52, true, 0.5},
-        {0.55, true, 0.52},
-        {0.65, true, 0.52 + lean, 0.55, 1.0 / 5},
+        {edge[0], false, ByMinors(kMostlyOtherShares, m)},
+        {edge[1], false, 0.48 - lean, edge[1], 1.0 / 5},
+        {edge[2], true, 0.48},
+        {edge[3], true, 0.5},
+        {edge[4], true, 0.52},
+        {edge[5], true, 0.52 + lean, edge[4], 1.0 / 5},
         {kNoLimit, false, ByMinors(kMostlyClaimantShares, m)},
     }};
     return std::clamp(EvaluatePieces(scale, t), kMinShare, kMaxShare);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -13,6 +14,10 @@ struct CustodyFacts {
     int16_t PayerChildrenSplit = 0;
     float ClaimSharedTime = 0;  // "Shared": the Claimant's share of residential time, 0-1
 };
+
+// Where the shared-time rules of the target share change, as the Claimant's share of time:
+// below the first the Other Party's side, from the last on the Claimant's.
+inline constexpr std::array<double, 6> kSharedTimeBandEdges{0.35, 0.45, 0.48, 0.52, 0.55, 0.65};
 
 // The share of the two parties' combined adjusted income the Claimant should end up with.
 double TargetShare(const CustodyFacts& custody);

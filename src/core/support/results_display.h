@@ -34,6 +34,10 @@ std::vector<std::string> LimitReasons(const CaseRecord& record);
 // The two column heads for the case's custody type.
 std::pair<std::string, std::string> ColumnHeads(const CaseRecord& record);
 
+// " Income/Month": the party's adjusted net income with the child support received (+) or paid
+// (-), less the care and health expenses the party pays.
+double HouseholdIncomeMonthly(const CaseRecord& record, bool claimant);
+
 // One party's income lines: yearly from the gross income down to " Pre Adj Income", then
 // monthly.
 DisplayRows IncomeRows(const CaseRecord& record, bool claimant);

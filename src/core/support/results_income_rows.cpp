@@ -23,6 +23,17 @@ std::string GrossLabel(const std::string& imputeStatus) {
 
 }  // namespace
 
+double HouseholdIncomeMonthly(const CaseRecord& record, bool claimant) {
+    const SupportResults& support = record.results.support;
+    const PartyTaxResults& r = claimant ? record.results.tax.Claim : record.results.tax.Payer;
+    // The transfer is positive when the Other Party pays.
+    const double childSupport =
+        claimant ? support.ChildSupportTransfer : -double(support.ChildSupportTransfer);
+    const double careAndHealth =
+        claimant ? support.CareHealthPaidClaim : support.CareHealthPaidPayer;
+    return r.NetMonthly + childSupport - careAndHealth;
+}
+
 DisplayRows IncomeRows(const CaseRecord& record, bool claimant) {
     const CaseGlobals& g = record.globals;
     const TaxResults& tax = record.results.tax;
@@ -53,7 +64,7 @@ DisplayRows IncomeRows(const CaseRecord& record, bool claimant) {
         {" Adj Net/Month", Addition(r.NetMonthly)},
         {" Child Support/Month", Signed(childSupport)},
         {" Care & Health Paid", Deduction(careAndHealth)},
-        {" Income/Month", Signed(r.NetMonthly + childSupport - careAndHealth)},
+        {" Income/Month", Signed(HouseholdIncomeMonthly(record, claimant))},
         {" Pays % Of Expenses At", Format(share, "##.0%")},
         {" 45% Of Net Income", Addition(0.45 * r.NetMonthly)},
     };

@@ -34,6 +34,7 @@
 #include "support/parenting_time_window.h"
 #include "support/support_results_window.h"
 #include "tax/business_window.h"
+#include "whatif/scenario_menu.h"
 
 namespace tovaris::gui {
 
@@ -48,6 +49,7 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
     BuildFileMenu();
     BuildDefaultsMenu();
     BuildToolsMenu();
+    scenarios_ = new ScenarioMenu(context_, *menuBar(), *this);
     BuildHelpMenu();
     GiveStandardShortcuts(*menuBar());
     statusBar()->setObjectName("StatusLine");
@@ -69,6 +71,13 @@ ExpressEntryWindow::ExpressEntryWindow(AppContext& context, CaseOptionActions& o
         connect(window, &IncomeWindow::closed, form_, &ExpressEntryForm::Refresh);
     }
     connect(form_, &ExpressEntryForm::command, this, &ExpressEntryWindow::RunFormCommand);
+    connect(scenarios_, &ScenarioMenu::scenarioShown, this, [this] {
+        emit caseChanged();
+        form_->Refresh();
+        ShowCaseState();
+        statusBar()->showMessage("Scenario shown: " +
+                                 QString::fromStdString(scenarios_->scenarios().Active()));
+    });
     resize(1100, 800);
     // Entries are taken when the user leaves a field, on any screen.
     connect(qApp, &QApplication::focusChanged, this, &ExpressEntryWindow::ShowCaseState);
@@ -306,6 +315,7 @@ void ExpressEntryWindow::RunMaintenance() {
 
 // Results of the previous case no longer apply, nor do its typed net incomes.
 void ExpressEntryWindow::ShowNewCase() {
+    scenarios_->Forget();
     if (supportResults_ != nullptr) {
         supportResults_->ResetForNewCase();
         supportResults_->hide();
@@ -353,11 +363,15 @@ void ExpressEntryWindow::SaveCase() {
         return;
     }
     QString path = dialog.selectedFiles().first();
-    CaseFileResult result = SaveCaseFile(context_.record, path.toStdString());
+    // The case file always holds "Current", whichever scenario the screens show.
+    CaseRecord current = scenarios_->scenarios().CurrentCase(context_.record);
+    CaseRecord& saving = scenarios_->scenarios().CurrentIsActive() ? context_.record : current;
+    CaseFileResult result = SaveCaseFile(saving, path.toStdString());
     if (!result.ok) {
         context_.interaction.Box("Save Client Data", result.message, BoxButtons::Ok);
         return;
     }
+    scenarios_->WriteBeside(path);
     saved_.Mark(context_.record, path.toStdString());
     ShowCaseState();
     statusBar()->showMessage("Case saved to " + QDir::toNativeSeparators(path));
@@ -376,6 +390,7 @@ void ExpressEntryWindow::OpenCase(const QString& path) {
     if (result.ok) {
         saved_.Mark(context_.record, chosen.toStdString());
         ShowNewCase();
+        scenarios_->ReadBeside(chosen);
         statusBar()->showMessage("Case opened from " + QDir::toNativeSeparators(chosen));
         emit caseOpened();
     }

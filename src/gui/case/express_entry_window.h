@@ -20,6 +20,7 @@ class EdSkillsWindow;
 class MaintenanceWindow;
 class OvernightEstimatorWindow;
 class ParentingTimeWindow;
+class ScenarioMenu;
 class SupportResultsWindow;
 
 // The hub: the case entry form with the program's full menu bar. Every other screen is opened
@@ -45,6 +46,7 @@ class ExpressEntryWindow : public QMainWindow {
     // The child support results screen, once the button has shown it.
     SupportResultsWindow* supportResults() const { return supportResults_; }
     MaintenanceWindow* maintenanceResults() const { return maintenance_; }
+    ScenarioMenu* scenarioMenu() const { return scenarios_; }
 
     // The case as it stands is a new, unsaved one with nothing to lose (start-up).
     void StartNewCase();
@@ -99,6 +101,7 @@ class ExpressEntryWindow : public QMainWindow {
     SupportResultsWindow* supportResults_ = nullptr;
     MaintenanceWindow* maintenance_ = nullptr;
     IncomeWindow* income_[2];  // Claimant's, Other Party's
+    ScenarioMenu* scenarios_;
     SavedCase saved_;
     bool quitting_ = false;
 };

@@ -19,6 +19,7 @@
 #include "maintenance/maintenance_rows.h"
 #include "maintenance/maintenance_screen_commands.h"
 #include "tax/credits_dialog.h"
+#include "whatif/sweep_chart_window.h"
 
 namespace tovaris::gui {
 
@@ -76,6 +77,7 @@ void MaintenanceWindow::BuildMenus() {
     connect(AddMenuItem(*menuBar()->addMenu("&Bonus Calculator"), "RunBonus",
                         "Run A Bonus Calculation"),
             &QAction::triggered, this, &MaintenanceWindow::ShowBonusCalculator);
+    AddChartMenu(*menuBar(), context_, *this, whatif::SweepCalculation::Maintenance);
 }
 
 QGroupBox* MaintenanceWindow::Frame(const char* name, const QString& caption, QWidget* parent) {

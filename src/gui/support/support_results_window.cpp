@@ -26,6 +26,7 @@
 #include "support/child_support_command.h"
 #include "support/results_panel.h"
 #include "tax/credits_dialog.h"
+#include "whatif/sweep_chart_window.h"
 
 namespace tovaris::gui {
 
@@ -95,6 +96,7 @@ void SupportResultsWindow::BuildMenus() {
     connect(AddMenuItem(*tools->addMenu("Dependency/Overnight Flip Calculator"), "RunFlip",
                         "Run A Dependency/Overnight Flip Calculation"),
             &QAction::triggered, this, &SupportResultsWindow::ShowFlipCalculator);
+    AddChartMenu(*menuBar(), context_, *this, whatif::SweepCalculation::ChildSupport);
 }
 
 // This screen's own extrapolation items: a click here also drops the typed net incomes, which
