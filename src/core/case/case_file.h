@@ -42,6 +42,10 @@ CaseFileResult LoadData(CaseRecord& record, std::string_view bytes, std::string_
 enum class AtomicWrite { Ok, WriteFailed, RenameFailed };
 AtomicWrite WriteAtomically(const std::filesystem::path& path, const std::string& bytes);
 
+// What the user is told when a save failed, for a `kind` of file ("case file"); "" when saved.
+std::string SaveFailureMessage(AtomicWrite outcome, std::string_view kind,
+                               const std::filesystem::path& path);
+
 // Save command after the dialog: writes a temporary file beside the target and renames it over
 // the target, so that a failed save leaves the previous file intact.
 CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& path);

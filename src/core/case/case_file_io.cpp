@@ -1,20 +1,15 @@
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "case/case_file.h"
 #include "case/case_file_layout.h"
+#include "case/sequential_file.h"
 
 namespace tovaris {
 namespace {
 
 // No case file comes near this; anything larger is not one.
 constexpr std::uintmax_t kLargestCaseFile = 16u * 1024u * 1024u;
-
-std::string DisplayName(const std::filesystem::path& path) {
-    std::u8string name = path.filename().u8string();
-    return std::string(name.begin(), name.end());
-}
 
 CaseFileResult Failure(std::string message) {
     CaseFileResult result;
@@ -51,18 +46,28 @@ AtomicWrite WriteAtomically(const std::filesystem::path& path, const std::string
     return AtomicWrite::Ok;
 }
 
-CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& path) {
-    switch (WriteAtomically(path, SaveData(record))) {
+std::string SaveFailureMessage(AtomicWrite outcome, std::string_view kind,
+                               const std::filesystem::path& path) {
+    std::string file = "The " + std::string(kind) + " " + FileDisplayName(path);
+    switch (outcome) {
         case AtomicWrite::WriteFailed:
-            return Failure("The case file " + DisplayName(path) +
-                           " could not be saved. The folder may be read-only or the disk full; "
-                           "the file on disk was left as it was.");
+            return file +
+                   " could not be saved. The folder may be read-only or the disk full; the file "
+                   "on disk was left as it was.";
         case AtomicWrite::RenameFailed:
-            return Failure("The case file " + DisplayName(path) +
-                           " could not be saved. It may be open in another program; the file on "
-                           "disk was left as it was.");
+            return file +
+                   " could not be saved. It may be open in another program; the file on disk was "
+                   "left as it was.";
         case AtomicWrite::Ok:
             break;
+    }
+    return "";
+}
+
+CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& path) {
+    AtomicWrite outcome = WriteAtomically(path, SaveData(record));
+    if (outcome != AtomicWrite::Ok) {
+        return Failure(SaveFailureMessage(outcome, "case file", path));
     }
     CaseFileResult result;
     result.fieldsRead = kCaseFileFieldCount;
@@ -70,23 +75,15 @@ CaseFileResult SaveCaseFile(CaseRecord& record, const std::filesystem::path& pat
 }
 
 CaseFileResult OpenCaseFile(CaseRecord& record, const std::filesystem::path& path) {
-    std::error_code error;
-    std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        return Failure("The case file " + DisplayName(path) + " could not be opened.");
+    bool tooLarge = false;
+    std::optional<std::string> bytes = ReadWholeFile(path, kLargestCaseFile, tooLarge);
+    if (tooLarge) {
+        return Failure("The file " + FileDisplayName(path) + " is too large to be a case file.");
     }
-    if (size > kLargestCaseFile) {
-        return Failure("The file " + DisplayName(path) + " is too large to be a case file.");
+    if (!bytes) {
+        return Failure("The case file " + FileDisplayName(path) + " could not be opened.");
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Failure("The case file " + DisplayName(path) + " could not be opened.");
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return Failure("The case file " + DisplayName(path) + " could not be opened.");
-    }
-    return LoadData(record, bytes, DisplayName(path));
+    return LoadData(record, *bytes, FileDisplayName(path));
 }
 
 }  // namespace tovaris

@@ -12,6 +12,7 @@
 #include "case/case_file_refresh.h"
 #include "case/income_business.h"
 #include "case/income_refresh.h"
+#include "case/sequential_file.h"
 #include "common/entry_text.h"
 
 namespace tovaris {
@@ -22,82 +23,6 @@ constexpr int kNewFileGroupEnd = 333;  // reading this group clears the old-file
 constexpr int kFontSizeCodePosition = 394;
 constexpr int kClaimGrossPosition = 24;
 constexpr int kPayerGrossPosition = 27;
-
-// One field as written: a quoted text, a #...# value or a bare token (number, integer, empty).
-struct Token {
-    enum class Form { Quoted, Hash, Bare } form = Form::Bare;
-    std::string text;  // without the quotes or hashes, still in the file's bytes
-};
-
-struct Tokens {
-    std::vector<Token> fields;
-    int malformedAt = 0;  // position of the first field that is not well formed, 0 when none
-};
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsLineEnd(char c) {
-    return c == '\r' || c == '\n';
-}
-
-// Splits the first line of the file into fields (a quoted text may span lines), stopping after
-// the last position of a case file.
-Tokens Tokenize(std::string_view bytes) {
-    Tokens out;
-    size_t pos = 0;
-    auto skipBlanks = [&] {
-        while (pos < bytes.size() && IsBlank(bytes[pos])) {
-            ++pos;
-        }
-    };
-    auto malformed = [&] {
-        out.malformedAt = static_cast<int>(out.fields.size()) + 1;
-        return out;
-    };
-    if (bytes.empty() || IsLineEnd(bytes[0])) {
-        return out;
-    }
-    while (static_cast<int>(out.fields.size()) < kCaseFileFieldCount) {
-        skipBlanks();
-        Token token;
-        if (pos < bytes.size() && (bytes[pos] == '"' || bytes[pos] == '#')) {
-            char mark = bytes[pos];
-            size_t close = bytes.find(mark, pos + 1);
-            if (close == std::string_view::npos) {
-                return malformed();
-            }
-            token.form = mark == '"' ? Token::Form::Quoted : Token::Form::Hash;
-            token.text = std::string(bytes.substr(pos + 1, close - pos - 1));
-            pos = close + 1;
-            skipBlanks();
-        } else {
-            size_t end = pos;
-            while (end < bytes.size() && bytes[end] != ',' && !IsLineEnd(bytes[end])) {
-                ++end;
-            }
-            token.text = std::string(bytes.substr(pos, end - pos));
-            while (!token.text.empty() && IsBlank(token.text.back())) {
-                token.text.pop_back();
-            }
-            pos = end;
-        }
-        if (token.text.find('\0') != std::string::npos) {
-            return malformed();
-        }
-        out.fields.push_back(std::move(token));
-        if (pos >= bytes.size() || IsLineEnd(bytes[pos])) {
-            break;
-        }
-        if (bytes[pos] != ',') {
-            out.fields.pop_back();
-            return malformed();
-        }
-        ++pos;
-    }
-    return out;
-}
 
 // A field's value converted to the kind its position expects.
 struct Value {
@@ -118,27 +43,27 @@ std::optional<int> ReadInteger(std::string_view text, int lowest, int highest) {
     return static_cast<int>(*number);
 }
 
-std::optional<Value> Convert(const Token& token, const FileSlotSpec& slot) {
+std::optional<Value> Convert(const SequentialField& token, const FileSlotSpec& slot) {
     Value value;
     switch (slot.kind) {
         case FileSlot::Text:
-            if (token.form == Token::Form::Hash) {
+            if (token.form == SequentialField::Form::Hash) {
                 return std::nullopt;
             }
             value.text = Windows1252ToUtf8(token.text);
             return value;
         case FileSlot::Boolean:
-            if (token.form == Token::Form::Hash &&
+            if (token.form == SequentialField::Form::Hash &&
                 (token.text == "TRUE" || token.text == "FALSE")) {
                 value.boolean = token.text == "TRUE";
                 return value;
             }
-            if (token.form == Token::Form::Bare && token.text.empty()) {
+            if (token.form == SequentialField::Form::Bare && token.text.empty()) {
                 return value;
             }
             return std::nullopt;
         case FileSlot::Integer: {
-            if (token.form != Token::Form::Bare) {
+            if (token.form != SequentialField::Form::Bare) {
                 return std::nullopt;
             }
             bool global = slot.screen == Screen::Global;
@@ -151,7 +76,7 @@ std::optional<Value> Convert(const Token& token, const FileSlotSpec& slot) {
             return value;
         }
         case FileSlot::Number: {
-            if (token.form != Token::Form::Bare) {
+            if (token.form != SequentialField::Form::Bare) {
                 return std::nullopt;
             }
             std::optional<double> number = token.text.empty() ? 0.0 : ToNumber(token.text);
@@ -203,10 +128,6 @@ bool IsGroupEnd(int position) {
            kCaseFileGroupEnds.end();
 }
 
-int16_t FontSizeCode(float points) {
-    return points < 9.4f ? 9 : 10;
-}
-
 std::string DamagedMessage(std::string_view fileName, int position) {
     return "The case file " + std::string(fileName) + " is damaged at field " +
            std::to_string(position) + " and could not be read completely.";
@@ -222,7 +143,7 @@ CaseFileResult ReadCaseFile(CaseRecord& record, std::string_view bytes, std::str
     ResetEntryGlobals(record);
 
     std::span<const FileSlotSpec> layout = CaseFileLayout();
-    Tokens tokens = Tokenize(bytes);
+    SequentialRecord tokens = ReadSequentialRecord(bytes, kCaseFileFieldCount);
     CaseFileResult result;
     result.fieldsRead = static_cast<int>(tokens.fields.size());
 

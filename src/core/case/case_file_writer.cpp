@@ -1,4 +1,3 @@
-#include <charconv>
 #include <string>
 
 #include "case/case_file.h"
@@ -7,21 +6,11 @@
 #include "case/case_file_layout.h"
 #include "case/income_business.h"
 #include "case/income_refresh.h"
+#include "case/sequential_file.h"
 #include "common/entry_text.h"
 
 namespace tovaris {
 namespace {
-
-std::string Quoted(std::string_view text) {
-    return '"' + ReplaceDoubleQuotes(text) + '"';
-}
-
-// The shortest decimal that reads back as the same single-precision value: 8.25, 10, 0.5.
-std::string NumberText(float value) {
-    char buf[32];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    return ec == std::errc() ? std::string(buf, end) : std::string("0");
-}
 
 std::string FieldText(const CaseRecord& record, const FileSlotSpec& slot) {
     const bool global = slot.screen == Screen::Global;
@@ -29,16 +18,16 @@ std::string FieldText(const CaseRecord& record, const FileSlotSpec& slot) {
         case FileSlot::Text:
             if (global) {
                 const std::string* text = CaseFileGlobalText(record.globals, slot.name);
-                return Quoted(text != nullptr ? *text : std::string());
+                return QuotedField(text != nullptr ? *text : std::string());
             }
-            return Quoted(record.fields.Text(slot.name));
+            return QuotedField(record.fields.Text(slot.name));
         case FileSlot::Boolean:
             return record.fields.Selected(slot.name) ? "#TRUE#" : "#FALSE#";
         case FileSlot::Integer:
             return std::to_string(global ? record.globals.WorksheetFontSize
                                          : record.fields.Check(slot.name));
         case FileSlot::Number:
-            return NumberText(record.globals.WorksheetFontPoints);
+            return NumberField(record.globals.WorksheetFontPoints);
         case FileSlot::ReservedText:
             return "\"\"";
         case FileSlot::Empty:

@@ -1,5 +1,7 @@
 #include "case/case_record.h"
 
+#include "forms/declaration_fields.h"
+
 namespace tovaris {
 namespace {
 
@@ -22,6 +24,7 @@ void SetEntryDefaults(CaseFields& fields, const char* stateTax) {
 
 CaseRecord::CaseRecord() {
     SetEntryDefaults(fields, ".00");
+    forms::SetDeclarationDefaults(fields);
 }
 
 void ClearCase(CaseRecord& record) {

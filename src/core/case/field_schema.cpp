@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "case/case_file_layout.h"
+#include "forms/declaration_fields.h"
 
 namespace tovaris {
 namespace {
@@ -44,6 +45,8 @@ std::vector<std::span<const std::string_view>> OptionGroups() {
     std::vector<std::span<const std::string_view>> groups = {
         kCustody,        kCaregiver, kClaimFiling, kPayerFiling, kClaimDeduction,
         kPayerDeduction, kClaimEic,  kPayerEic,    kProposed};
+    groups.emplace_back(forms::kDeclarantOptions);
+    groups.emplace_back(forms::kDeclarantRoleOptions);
     for (const auto& pair : kSplitChild) {
         groups.emplace_back(pair);
     }
@@ -82,6 +85,15 @@ Schema BuildSchema() {
     }
     for (const FieldSpec& field : kUnsavedFields) {
         schema.Add(field);
+    }
+    // The declaration has a file of its own; only its d31 is also in the case file (above).
+    for (const forms::DeclarationField& field : forms::DeclarationFields()) {
+        schema.Add({field.stem, FieldKind::Text, Screen::FinancialDeclaration, false});
+    }
+    for (auto options : {forms::kDeclarantOptions, forms::kDeclarantRoleOptions}) {
+        for (std::string_view option : options) {
+            schema.Add({option, FieldKind::Option, Screen::FinancialDeclaration, false});
+        }
     }
     for (std::span<const std::string_view> group : OptionGroups()) {
         for (std::string_view option : group) {

@@ -39,7 +39,7 @@ int TaxSlotOfColumn(int column) {
     return 1 - column;
 }
 
-bool EstimateTaxes(CaseRecord& record, Interaction& interaction) {
+bool ReadInForTaxEstimate(CaseRecord& record, Interaction& interaction) {
     ReadInMode mode;
     mode.taxOnly = true;
     if (CheckDataEntry(record, interaction, mode).stopped) {
@@ -47,7 +47,12 @@ bool EstimateTaxes(CaseRecord& record, Interaction& interaction) {
     }
     CheckDataEntry3(record, mode);
     record.results.tax.MonthlyMaintenance = record.globals.MaintForChildSupport;
-    if (!RunReportingOverflow(interaction, [&] { EstimateWorksheetTaxes(record); })) {
+    return true;
+}
+
+bool EstimateTaxes(CaseRecord& record, Interaction& interaction) {
+    if (!ReadInForTaxEstimate(record, interaction) ||
+        !RunReportingOverflow(interaction, [&] { EstimateWorksheetTaxes(record); })) {
         return false;
     }
     const TaxResults& tax = record.results.tax;

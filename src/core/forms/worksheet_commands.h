@@ -24,6 +24,10 @@ bool ClearSheet(CaseRecord& record, Interaction& interaction);
 // Returns false when the read-in stopped or an amount overflowed (the message was shown).
 bool EstimateTaxes(CaseRecord& record, Interaction& interaction);
 
+// The read-in a tax estimate starts with (the tax-only checks, the maintenance for the tax
+// steps); false when it stopped with a message.
+bool ReadInForTaxEstimate(CaseRecord& record, Interaction& interaction);
+
 // Raises the one-shot worksheet tax override for the next net-income phase, with the taxes as
 // lines 2a and 2b now show them (the user may have changed the estimate).
 void RaiseWorksheetTaxOverride(CaseRecord& record);

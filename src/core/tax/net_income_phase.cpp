@@ -289,6 +289,11 @@ void RunNetIncomePhase(CaseRecord& record) {
     FinishArithmeticCheck();
 }
 
+MonthlyTaxes MonthlyTaxesOf(const PartyTaxResults& r) {
+    return {(double(r.FederalTax) - r.TotalCredits) / 12.0 + r.StateTax / 12.0,
+            r.PayrollTax / 12.0};
+}
+
 void EstimateWorksheetTaxes(CaseRecord& record) {
     TaxResults& tax = record.results.tax;
     tax.WorksheetIncomeTaxes[0] = tax.WorksheetIncomeTaxes[1] = 0;
@@ -297,10 +302,9 @@ void EstimateWorksheetTaxes(CaseRecord& record) {
     RunTaxSteps(record);
     for (IncomeParty party : kIncomeParties) {
         int column = WorksheetColumnOf(record, party);
-        const PartyTaxResults& r = ResultsOf(tax, party);
-        tax.WorksheetIncomeTaxes[column] =
-            static_cast<float>((double(r.FederalTax) - r.TotalCredits) / 12.0 + r.StateTax / 12.0);
-        tax.WorksheetFica[column] = static_cast<float>(r.PayrollTax / 12.0);
+        MonthlyTaxes monthly = MonthlyTaxesOf(ResultsOf(tax, party));
+        tax.WorksheetIncomeTaxes[column] = static_cast<float>(monthly.incomeTaxes);
+        tax.WorksheetFica[column] = static_cast<float>(monthly.fica);
     }
 }
 

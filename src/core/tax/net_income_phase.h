@@ -36,6 +36,16 @@ void RunTaxSteps(CaseRecord& record);
 // taxes its award to the payee in every run).
 void RunTaxSteps(CaseRecord& record, MaintenanceTreatment treatment);
 
+struct PartyTaxResults;
+
+// A party's taxes as the tax estimates show them per month: income taxes (federal tax less
+// credits, plus state tax) and FICA (payroll tax), not yet rounded.
+struct MonthlyTaxes {
+    double incomeTaxes = 0;
+    double fica = 0;
+};
+MonthlyTaxes MonthlyTaxesOf(const PartyTaxResults& results);
+
 // The worksheet's "Estimate Taxes": brings the income screens to yearly figures, then fills the
 // four typed monthly tax amounts of the worksheet columns from the tax steps, for a later run
 // with the worksheet's taxes in force.
