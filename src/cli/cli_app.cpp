@@ -13,6 +13,7 @@
 #include "case_snapshot.h"
 #include "cli_interaction.h"
 #include "cli_options.h"
+#include "declaration_cli.h"
 #include "display_json.h"
 #include "forms/split_attachment.h"
 #include "forms/worksheet_calculation.h"
@@ -63,6 +64,10 @@ constexpr const char* kUsage =
     "[--csv]\n"
     "                 the transfer and incomes at each value, and the thresholds\n"
     "  compare        the case's scenarios side by side\n"
+    "  declaration FILE.FIN|--new [--from-express CASE.QCF] [--estimate-taxes CASE.QCF]\n"
+    "                 [--calculate] [--declarant claimant|other] [--role petitioner|respondent]\n"
+    "                 [-o OUT.FIN]   the financial declaration's commands, every field as JSON\n"
+    "  report declaration FILE.FIN -o FILE.pdf | --text   the printed declaration\n"
     "  --help, --version\n"
     "\n"
     "Calculators (entries as options, see docs/cli.md): pension, ira72t, fincalc, bizvalue\n"
@@ -254,6 +259,9 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
     }
     if (!args.empty() && IsCalculatorCommand(args[0])) {
         return RunCalculatorCli(args, out, err);
+    }
+    if (!args.empty() && args[0] == "declaration") {
+        return RunDeclarationCli(args, report ? &*report : nullptr, renderer, out, err);
     }
     std::string error;
     std::optional<Request> request = ParseRequest(args, error);

@@ -323,3 +323,61 @@ TEST(CliArguments, HelpAndVersion) {
 
 }  // namespace
 }  // namespace tovaris::cli
+
+namespace tovaris::cli {
+namespace {
+
+// A declaration filled from each example as a practitioner fills it: income from the Express
+// screen, the tax estimate, the calculation; pinned field by field.
+TEST(CliDeclaration, ExamplesMatchTheirGoldenJson) {
+    for (const char* name : {"Custodial", "NonCustodial", "JointFilerNewSpouse"}) {
+        for (const char* declarant : {"claimant", "other"}) {
+            std::string example = Example(std::string(name) + ".QCF");
+            CliRun run =
+                RunArgs({"declaration", "--new", "--from-express", example, "--estimate-taxes",
+                         example, "--calculate", "--declarant", declarant, "--pretty"});
+            EXPECT_EQ(run.exit, kExitOk) << name << run.err;
+            fs::path golden = kSource / "tests/cli/golden" /
+                              ("declaration_" + std::string(name) + "_" + declarant + ".json");
+            if (std::getenv("TOVARIS_UPDATE_GOLDEN") != nullptr) {
+                std::ofstream(golden, std::ios::binary) << run.out;
+                continue;
+            }
+            EXPECT_EQ(run.out, ReadFile(golden)) << name << " " << declarant;
+        }
+    }
+}
+
+TEST(CliDeclaration, SavesWhatItPrintsAndOpensItAgain) {
+    fs::path saved = fs::temp_directory_path() / "tovaris_cli_declaration.FIN";
+    std::string example = Example("Custodial.QCF");
+    CliRun first = RunArgs({"declaration", "--new", "--from-express", example, "--calculate",
+                            "--role", "respondent", "-o", saved.string()});
+    ASSERT_EQ(first.exit, kExitOk) << first.err;
+    CliRun again = RunArgs({"declaration", saved.string(), "--role", "respondent"});
+    ASSERT_EQ(again.exit, kExitOk) << again.err;
+    EXPECT_EQ(again.out, first.out);
+    EXPECT_EQ(nlohmann::json::parse(again.out)["role"], "respondent");
+    fs::remove(saved);
+}
+
+TEST(CliDeclaration, RefusesBadCommandLinesAndFiles) {
+    const std::vector<std::string> refused[] = {
+        {"declaration"},
+        {"declaration", "--calculate"},
+        {"declaration", "--new", "--declarant", "mother"},
+        {"declaration", "--new", "--from-express"},
+        {"declaration", "--new", "--bogus"},
+        {"declaration", Example("Custodial.QCF")},
+        {"declaration", "--new", "--estimate-taxes", Example("Missing.QCF")},
+    };
+    for (const auto& args : refused) {
+        CliRun run = RunArgs(args);
+        EXPECT_EQ(run.exit, kExitUsage) << args.back();
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_TRUE(run.err.starts_with("tovaris-cli: ")) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace tovaris::cli

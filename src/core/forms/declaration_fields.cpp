@@ -375,6 +375,17 @@ bool DeclarantIsClaimant(const CaseFields& fields) {
     return !fields.Selected(kDeclarantOther);
 }
 
+void CopyDeclaration(const CaseFields& from, CaseFields& to) {
+    for (const DeclarationField& field : DeclarationFields()) {
+        to.SetText(field.stem, from.Text(field.stem));
+    }
+    for (auto options : {kDeclarantOptions, kDeclarantRoleOptions}) {
+        for (std::string_view option : options) {
+            to.SetSelectedState(option, from.Selected(option));
+        }
+    }
+}
+
 void SetDeclarationDefaults(CaseFields& fields) {
     fields.Select(kDeclarantClaimant);
     fields.Select(kDeclarantPetitioner);

@@ -92,6 +92,9 @@ inline constexpr std::string_view kDeclarationDollars = "$ ###,##0";
 // True when the declarant ("You") is the Claimant of the Express Entry screen.
 bool DeclarantIsClaimant(const CaseFields& fields);
 
+// Every field and option of the declaration from one set of fields into another.
+void CopyDeclaration(const CaseFields& from, CaseFields& to);
+
 // The start-up state: the Claimant as petitioner declares, printed in Tahoma 10.
 void SetDeclarationDefaults(CaseFields& fields);
 
