@@ -1,10 +1,13 @@
 #include "forms/declaration_fields.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "case/case_fields.h"
+#include "common/entry_text.h"
+#include "common/format.h"
 
 namespace tovaris::forms {
 namespace {
@@ -60,7 +63,7 @@ constexpr DeclarationGroup kGroups[] = {
     {"household.total", S::OtherIncome, "D. Household Income", {"You", "Other Party"}},
     {"disputed", S::Disputed, "", {}},
     {"assets", S::Assets, "", {}},
-    {"housing", S::Expenses, "A. Housing Expenses", {"", "Describe"}},
+    {"housing", S::Expenses, "A. Housing Expenses", {}},
     {"utilities", S::Expenses, "B. Utilities", {"", "Describe"}},
     {"food", S::Expenses, "C. Food and Household Supplies", {"", "Describe"}},
     {"children", S::Expenses, "D. Children's Expenses", {}},
@@ -309,7 +312,7 @@ constexpr DeclarationField kFields[] = {
     T("e511m", "otherdebts", "5.", kDate, 176, 4),
     A("f511m", "otherdebts", "5.", 177, 5),
     A("g511m", "otherdebts", "5.", 178, 6),
-    A("h511", "otherdebts", "Total monthly payments for other debts", 179, 3),
+    A("h511", "otherdebts", "Total monthly payments", 179, 3),
     // 10. Explanation
     T("a61", "explanation", "Explanation:", kBlock, 181),
     // 11. Lawyer fees
@@ -369,6 +372,11 @@ const DeclarationField& DeclarationFieldByStem(std::string_view stem) {
 
 DeclarationSection SectionOf(const DeclarationField& field) {
     return DeclarationGroupById(field.group).section;
+}
+
+std::string DeclarationAmountText(std::string_view typed) {
+    std::optional<double> amount = ReadAmount(typed);
+    return amount ? Format(*amount, kDeclarationDollars) : std::string(typed);
 }
 
 bool DeclarantIsClaimant(const CaseFields& fields) {

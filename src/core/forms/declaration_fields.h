@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tovaris {
@@ -88,6 +89,10 @@ inline constexpr std::string_view kPrintFontSize = "FDPrintFontSize";
 inline constexpr std::string_view kPrintSize = "FDPrintSize";
 
 inline constexpr std::string_view kDeclarationDollars = "$ ###,##0";
+
+// An amount as typed, shown the declaration's way: a number becomes "$ ###,##0", empty stays
+// empty, anything else is kept as typed (Calculate counts it 0).
+std::string DeclarationAmountText(std::string_view typed);
 
 // True when the declarant ("You") is the Claimant of the Express Entry screen.
 bool DeclarantIsClaimant(const CaseFields& fields);

@@ -29,4 +29,9 @@ QString UsableFolder(const QString& folder) {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
+QString DataFileDialogFolder(const AppContext& context) {
+    std::optional<std::string> folder = CaseFileFolder(context.preferences);
+    return folder ? UsableFolder(QString::fromStdString(*folder)) : QString();
+}
+
 }  // namespace tovaris::gui

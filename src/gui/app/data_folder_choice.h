@@ -17,4 +17,8 @@ void ChooseDataFolder(AppContext& context, QWidget* parent, const QString& promp
 // documents folder when it cannot be made (a program folder the user may not write to).
 QString UsableFolder(const QString& folder);
 
+// Where the case and declaration file dialogs open: the data folder when the preferences say
+// so, else the empty text (the system's last used folder).
+QString DataFileDialogFolder(const AppContext& context);
+
 }  // namespace tovaris::gui

@@ -347,14 +347,9 @@ void ExpressEntryWindow::ShowResults(Screen& screen) {
     screen.raise();
 }
 
-QString ExpressEntryWindow::DialogFolder() const {
-    std::optional<std::string> folder = CaseFileFolder(context_.preferences);
-    return folder ? UsableFolder(QString::fromStdString(*folder)) : QString();
-}
-
 void ExpressEntryWindow::SaveCase() {
     QString suggested = QString::fromStdString(SuggestedCaseFileName(context_.record.fields));
-    QString folder = DialogFolder();
+    QString folder = DataFileDialogFolder(context_);
     QFileDialog dialog(this, "Save Client Data To File", folder, "Tovaris_2023 Files (*.QCF)");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("QCF");
@@ -380,7 +375,8 @@ void ExpressEntryWindow::SaveCase() {
 void ExpressEntryWindow::OpenCase(const QString& path) {
     QString chosen = path;
     if (chosen.isEmpty()) {
-        chosen = QFileDialog::getOpenFileName(this, "Open Client Data From File", DialogFolder(),
+        chosen = QFileDialog::getOpenFileName(this, "Open Client Data From File",
+                                              DataFileDialogFolder(context_),
                                               "Tovaris_2023 Files (*.QCF)");
     }
     if (chosen.isEmpty()) {

@@ -81,7 +81,6 @@ class ExpressEntryWindow : public QMainWindow {
     void ShowResults(Screen& screen);
     void ShowNewCase();
     void RunMaintenance();
-    QString DialogFolder() const;
     // Tool windows are made on first use and kept, like every screen.
     template <typename Window>
     void ShowOnce(Window*& window);

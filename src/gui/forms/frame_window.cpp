@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,8 +13,12 @@
 #include <tuple>
 
 #include "app/case_option_actions.h"
+#include "app/data_folder_choice.h"
 #include "app/flow_layout.h"
 #include "case/preferences.h"
+#include "forms/declaration_commands.h"
+#include "forms/declaration_file.h"
+#include "forms/declaration_page.h"
 #include "forms/extra_page.h"
 #include "forms/worksheet_calculation.h"
 #include "forms/worksheet_commands.h"
@@ -29,22 +34,15 @@ namespace {
 constexpr double kSmallZoom = 0.8;            // "Small" shows the worksheet at four fifths
 constexpr double kTitlePoints = 14;           // the worksheet's title label
 constexpr double kFontPoints[2] = {9, 9.75};  // font size codes 9 and 10 as a screen sets them
-constexpr const char* kClearDeclarationQuestion =
-    "Are You Sure That You Want To Delete All Entries In This Financial Declaration?";
-
-QWidget* PagePlaceholder(const QString& name, const QString& caption, QWidget* parent) {
-    auto* page = new QLabel(caption, parent);
-    page->setObjectName(name);
-    page->setAlignment(Qt::AlignCenter);
-    return page;
-}
+constexpr const char* kWorksheetTitle = "Washington State Child Support Schedule Worksheets";
+constexpr const char* kDeclarationTitle = "Financial Declaration";
 
 }  // namespace
 
 FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidget* parent)
     : QMainWindow(parent), context_(context) {
     setObjectName("Frame");
-    setWindowTitle("Washington State Child Support Schedule Worksheets");
+    setWindowTitle(kWorksheetTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
@@ -73,9 +71,6 @@ FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidge
             emit returnToExpressForm();
         });
     }
-    ConnectCommand(bars_[1], "ClearForm", [this] {
-        ClearScreen(kClearDeclarationQuestion, Screen::FinancialDeclaration);
-    });
     for (QWidget* bar : {bars_[1], bars_[2]}) {
         ConnectCommand(bar, "ReturnToWorksheet", [this] { ShowPage(Page::Worksheet); });
     }
@@ -91,11 +86,13 @@ FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidge
     worksheet_ = new WorksheetPage(context_, this);
     extra_ = new ExtraPage(context_, this);
     pages_->addWidget(worksheet_);
-    pages_->addWidget(PagePlaceholder("FinancialDeclaration", "Financial Declaration", this));
+    declaration_ = new DeclarationPage(context_, this);
+    pages_->addWidget(declaration_);
     pages_->addWidget(extra_);
     layout->addWidget(pages_, 1);
     setCentralWidget(central);
     ConnectWorksheetCommands();
+    ConnectDeclarationCommands();
     BuildMenus(options);
     AddWorksheetPrintMenu(*this, context_, [this] {
         worksheet_->Refresh();
@@ -147,9 +144,81 @@ void FrameWindow::ConnectWorksheetCommands() {
     });
 }
 
+void FrameWindow::ConnectDeclarationCommands() {
+    CaseRecord& record = context_.record;
+    Interaction& interaction = context_.interaction;
+    QWidget* bar = bars_[1];
+    ConnectCommand(bar, "ClearForm", [this, &record, &interaction] {
+        if (forms::ClearDeclarationForm(record.fields, interaction)) {
+            declaration_->Refresh();
+        }
+    });
+    ConnectCommand(bar, "TransferToWorksheet", [this, &record] {
+        forms::TransferDeclarationToWorksheet(record);
+        worksheet_->Refresh();
+    });
+    ConnectCommand(bar, "GetWorksheetData", [this, &record] {
+        forms::GetDeclarationDataFromWorksheet(record);
+        declaration_->Refresh();
+    });
+    ConnectCommand(bar, "CalculateDeclaration", [this, &record] {
+        forms::CalculateDeclaration(record.fields);
+        declaration_->Refresh();
+    });
+    ConnectCommand(bar, "GetExpressData", [this, &record] {
+        forms::GetDeclarationDataFromExpress(record);
+        declaration_->Refresh();
+    });
+    ConnectCommand(bar, "EstimateTaxes", [this, &record, &interaction] {
+        forms::EstimateDeclarationTaxes(record, interaction);
+        declaration_->Refresh();
+        emit expressDataChanged();  // the read-in brought the income screens up to date
+    });
+}
+
+// The declaration's file: opened and saved through the file dialog in the data folder.
+void FrameWindow::OpenDeclaration() {
+    QString chosen =
+        QFileDialog::getOpenFileName(this, "Open Financial Declaration",
+                                     DataFileDialogFolder(context_), forms::kDeclarationFilter);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    forms::DeclarationFileResult result =
+        forms::OpenDeclarationFile(context_.record.fields, chosen.toStdString());
+    declaration_->Refresh();
+    if (!result.ok) {
+        context_.interaction.Box("Open Financial Declaration", result.message, BoxButtons::Ok);
+    }
+}
+
+void FrameWindow::SaveDeclaration() {
+    QFileDialog dialog(this, "Save Financial Declaration", DataFileDialogFolder(context_),
+                       forms::kDeclarationFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(forms::kDeclarationExtension);
+    dialog.selectFile(
+        QString::fromStdString(forms::SuggestedDeclarationFileName(context_.record.fields)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    forms::DeclarationFileResult result = forms::SaveDeclarationFile(
+        context_.record.fields, dialog.selectedFiles().first().toStdString());
+    if (!result.ok) {
+        context_.interaction.Box("Save Financial Declaration", result.message, BoxButtons::Ok);
+    }
+}
+
 // The worksheet's own menus: its copy of the extrapolation items, the display size and the
 // worksheet font, and the way to the order summary entry page.
 void FrameWindow::BuildMenus(CaseOptionActions& options) {
+    declarationFile_ = menuBar()->addMenu("&File");
+    QAction* open = declarationFile_->addAction("Open Financial Declaration");
+    open->setObjectName("OpenDeclaration");
+    connect(open, &QAction::triggered, this, &FrameWindow::OpenDeclaration);
+    QAction* save = declarationFile_->addAction("Save Financial Declaration");
+    save->setObjectName("SaveDeclaration");
+    connect(save, &QAction::triggered, this, &FrameWindow::SaveDeclaration);
     QMenu* extrapolation = menuBar()->addMenu("E&xtrapolation");
     options.AddExtrapolationItems(*extrapolation);
     connect(extrapolation, &QMenu::triggered, this, [this] {
@@ -230,6 +299,7 @@ void FrameWindow::CaseOpened() {
 void FrameWindow::Refresh() {
     worksheet_->Refresh();
     extra_->Refresh();
+    declaration_->Refresh();
 }
 
 QWidget* FrameWindow::BuildBar(
@@ -267,17 +337,11 @@ void FrameWindow::ShowPage(Page page) {
     for (int i = 0; i < 3; ++i) {
         bars_[i]->setVisible(i == index);
     }
+    bool declaration = page == Page::FinancialDeclaration;
+    declarationFile_->menuAction()->setVisible(declaration);
+    setWindowTitle(declaration ? kDeclarationTitle : kWorksheetTitle);
     Refresh();  // the two worksheet pages share the header fields
     ApplyFonts();
-}
-
-void FrameWindow::ClearScreen(const char* question, Screen screen) {
-    if (context_.interaction.Box("Warning", question, BoxButtons::YesNo) != kAnswerYes) {
-        return;
-    }
-    std::string reserve = context_.record.fields.Text("NeedLimit");
-    context_.record.fields.EmptyScreen(screen);
-    context_.record.fields.SetText("NeedLimit", reserve);  // a preference, not a worksheet entry
 }
 
 }  // namespace tovaris::gui

@@ -6,11 +6,13 @@
 #include "app/app_context.h"
 
 class QActionGroup;
+class QMenu;
 class QStackedWidget;
 
 namespace tovaris::gui {
 
 class CaseOptionActions;
+class DeclarationPage;
 class ExtraPage;
 class WorksheetPage;
 
@@ -47,7 +49,9 @@ class FrameWindow : public QMainWindow {
     void BuildMenus(CaseOptionActions& options);
     void ConnectCommand(QWidget* bar, const char* name, std::function<void()> command);
     void ConnectWorksheetCommands();
-    void ClearScreen(const char* question, Screen screen);
+    void ConnectDeclarationCommands();
+    void OpenDeclaration();
+    void SaveDeclaration();
     void SetFontSize(int16_t size);
     void ApplyFonts();
 
@@ -55,6 +59,8 @@ class FrameWindow : public QMainWindow {
     QStackedWidget* pages_;
     WorksheetPage* worksheet_;
     ExtraPage* extra_;
+    DeclarationPage* declaration_;
+    QMenu* declarationFile_;
     QWidget* bars_[3];
     QActionGroup* zoomItems_;
     QActionGroup* fontItems_;
