@@ -50,7 +50,7 @@ constexpr const char* kUsage =
     "  report KIND CASE.QCF [options] -o FILE.pdf | --text\n"
     "                 a printed document as a PDF file, or its text runs; KIND is\n"
     "                 childsupport, maintenance, worksheets, split-attachment,\n"
-    "                 synopsis, order-summary, income or credits\n"
+    "                 synopsis, order-summary, income or credits (declaration: see below)\n"
     "                 (--preparer NAME, --office NAME, --date TEXT for the header)\n"
     "  worksheet      the worksheet's Calculate Worksheet (after --from-express, "
     "--estimate-taxes)\n"

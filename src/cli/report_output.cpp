@@ -5,6 +5,7 @@
 
 #include "cli_app.h"
 #include "reports/child_support_report.h"
+#include "reports/declaration_printout.h"
 #include "reports/document_text.h"
 #include "reports/maintenance_report.h"
 #include "reports/tax_reports.h"
@@ -32,6 +33,7 @@ constexpr ReportKind kReports[] = {
     {"order-summary", "worksheet", reports::ComposeOrderSummary},
     {"income", "tax", reports::ComposeIncomeReport},
     {"credits", "tax", reports::ComposeCreditsPage},
+    {"declaration", "declaration", reports::ComposeDeclaration},
 };
 
 const ReportKind* FindReport(const std::string& kind) {
@@ -93,7 +95,7 @@ std::optional<ReportRequest> TakeReportArguments(std::vector<std::string>& args,
     if (!report) {
         error =
             "report needs childsupport, maintenance, worksheets, split-attachment, synopsis, "
-            "order-summary, income or credits";
+            "order-summary, income, credits or declaration";
         return std::nullopt;
     }
     request.kind = args[0];

@@ -26,6 +26,8 @@
 #include "forms/worksheet_page.h"
 #include "forms/worksheet_print_menu.h"
 #include "forms/worksheet_transfer.h"
+#include "printing/print_service.h"
+#include "reports/declaration_printout.h"
 
 namespace tovaris::gui {
 
@@ -219,6 +221,15 @@ void FrameWindow::BuildMenus(CaseOptionActions& options) {
     QAction* save = declarationFile_->addAction("Save Financial Declaration");
     save->setObjectName("SaveDeclaration");
     connect(save, &QAction::triggered, this, &FrameWindow::SaveDeclaration);
+    declarationFile_->addSeparator();
+    QAction* print =
+        declarationFile_->addAction("Print/Preview Financial Declaration Or Save As PDF");
+    print->setObjectName("PrintDeclaration");
+    connect(print, &QAction::triggered, this, [this] {
+        if (context_.printing != nullptr) {
+            context_.printing->Preview(*this, &reports::ComposeDeclaration);
+        }
+    });
     QMenu* extrapolation = menuBar()->addMenu("E&xtrapolation");
     options.AddExtrapolationItems(*extrapolation);
     connect(extrapolation, &QMenu::triggered, this, [this] {
