@@ -8,6 +8,7 @@
 #include "case/case_record.h"
 #include "common/entry_text.h"
 #include "common/scripted_interaction.h"
+#include "core/forms/worksheet_case.h"
 #include "forms/declaration_commands.h"
 #include "forms/declaration_fields.h"
 #include "forms/worksheet_calculation.h"
@@ -24,14 +25,6 @@ const char* const kWorksheetExamples[] = {"Custodial", "NonCustodial", "JointFil
                                           "SharedOvernights", "SplitTwoEach"};
 const char* const kExamples[] = {"Custodial",        "NonCustodial", "JointFilerNewSpouse",
                                  "SharedOvernights", "SplitTwoEach", "NoMinorsMaintenance"};
-
-CaseRecord OpenExample(const std::string& name) {
-    CaseRecord record;
-    CaseFileResult opened =
-        OpenCaseFile(record, std::string(TOVARIS_SOURCE_DIR) + "/examples/" + name + ".QCF");
-    EXPECT_TRUE(opened.ok) << opened.message;
-    return record;
-}
 
 void ChooseDeclarant(CaseRecord& record, bool claimant) {
     record.fields.Select(claimant ? kDeclarantClaimant : kDeclarantOther);

@@ -4,10 +4,22 @@
 #include <string>
 #include <utility>
 
+#include <gtest/gtest.h>
+
+#include "case/case_file.h"
 #include "case/case_record.h"
 #include "forms/worksheet_lines.h"
 
 namespace tovaris::forms {
+
+// An example case as the Open command reads it.
+inline CaseRecord OpenExample(const std::string& name) {
+    CaseRecord record;
+    CaseFileResult opened =
+        OpenCaseFile(record, std::string(TOVARIS_SOURCE_DIR) + "/examples/" + name + ".QCF");
+    EXPECT_TRUE(opened.ok) << opened.message;
+    return record;
+}
 
 // A worksheet filled line by line: typed figures by line id and column (0 = Column 1).
 struct WorksheetCase {

@@ -12,6 +12,7 @@
 #include "case/income_screen.h"
 #include "common/entry_text.h"
 #include "common/scripted_interaction.h"
+#include "core/forms/worksheet_case.h"
 #include "forms/worksheet_calculation.h"
 #include "forms/worksheet_commands.h"
 #include "forms/worksheet_sheet.h"
@@ -28,14 +29,6 @@ void CloseIncomeScreens(CaseRecord& record) {
     for (IncomeParty party : kIncomeParties) {
         EXPECT_TRUE(CloseIncomeScreen(record, party, interaction));
     }
-}
-
-CaseRecord OpenExample(const std::string& name) {
-    CaseRecord record;
-    CaseFileResult opened =
-        OpenCaseFile(record, std::string(TOVARIS_SOURCE_DIR) + "/examples/" + name + ".QCF");
-    EXPECT_TRUE(opened.ok) << opened.message;
-    return record;
 }
 
 // The worksheet as a practitioner fills it: data from the Express screen, taxes, calculation.
