@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -90,11 +91,28 @@ TEST(DeclarationWindow, PractitionerFillsEstimatesAndCalculates) {
     EXPECT_EQ(s.page->findChild<QComboBox*>("GoToSection")->currentText(),
               "7. Monthly Expenses After Separation");
     testing::SaveScreenshot(*s.frame, "declaration_expenses");
+    s.page->ShowSection(forms::DeclarationSection::Income);
+    testing::SaveScreenshot(*s.frame, "declaration_income");
+    s.page->ShowSection(forms::DeclarationSection::OtherDebts);
+    testing::SaveScreenshot(*s.frame, "declaration_debts");
 
     s.interaction.QueueAnswer(kAnswerYes);
     s.Command("ClearForm");
     EXPECT_EQ(s.Box("a51")->text(), "");
     EXPECT_TRUE(s.page->findChild<QRadioButton*>("FDFather")->isChecked());
+}
+
+// The declaration's File menu (open, save, print) stands only over the declaration.
+TEST(DeclarationWindow, FileMenuOnlyOnTheDeclaration) {
+    DeclarationScreen s;
+    QAction* print = s.frame->findChild<QAction*>("PrintDeclaration");
+    ASSERT_NE(print, nullptr);
+    QMenu* file = qobject_cast<QMenu*>(print->parent());
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->menuAction()->isVisible());
+    s.frame->ShowPage(FrameWindow::Page::Worksheet);
+    EXPECT_FALSE(file->menuAction()->isVisible());
+    EXPECT_EQ(s.frame->windowTitle(), "Washington State Child Support Schedule Worksheets");
 }
 
 TEST(DeclarationWindow, ExchangesWithTheWorksheet) {
