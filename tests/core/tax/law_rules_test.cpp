@@ -50,6 +50,28 @@ TEST(LawRules, TaxTableTaxesTheBandMidpoint) {
     EXPECT_EQ(table, tax::FederalIncomeTax(income));
 }
 
+// Rule 12, the Tax Table's narrow bands at the bottom: 0-5 taxed as 2.50, then $10 bands to 25,
+// $25 bands to 3000 and $50 bands to 100000, each at its midpoint (single, 10 %).
+TEST(LawRules, TaxTableBands) {
+    struct Row {
+        float taxable;
+        float tax;
+    };
+    const Row rows[] = {
+        {4, 0},          // 0-5: 0.25
+        {7, 1},          // 5-15: 1.00
+        {30, 4},         // 25-50: 3.75
+        {2990, 299},     // 2975-3000: 298.75
+        {3010, 303},     // 3000-3050: 302.50
+        {99990, 17394},  // 99950-100000: 16290 + 24 % x (99975 - 95375)
+    };
+    for (const Row& row : rows) {
+        const tax::ReturnIncome income{
+            .incomeForTax = 13850 + row.taxable, .filingStatus = "Single", .taxTable = true};
+        EXPECT_EQ(tax::FederalIncomeTax(income), row.tax) << row.taxable;
+    }
+}
+
 // Rule 12 for the earned income credit. Pub. 596, 2023 EIC Table, head of household with two
 // children, earned income and AGI 32000 (band 32000-32050, midpoint 32025): 6604 - 21.06 % x
 // (32025 - 21560) = 4400.07, shown as 4400. The schedule's straight line: 6604 - 6604 /
