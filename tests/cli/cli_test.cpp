@@ -329,6 +329,9 @@ TEST(CliTax, TaxRulesOption) {
     EXPECT_TRUE(json["tax"]["Claim"]["LawDifferences"].is_array());
     EXPECT_TRUE(json["tax"]["Payer"].contains("NetMonthly"));
     EXPECT_EQ(json["display"]["TaxNotes"][0], json["tax"]["Notice"]);
+    CliRun maintenance = RunArgs({"maintenance", custodial, "--tax-rules", "law"});
+    EXPECT_EQ(nlohmann::json::parse(maintenance.out)["maintenance"]["display"]["TaxRulesNotice"],
+              json["tax"]["Notice"]);
 
     CliRun bad = RunArgs({"tax", custodial, "--tax-rules", "2023"});
     EXPECT_EQ(bad.exit, kExitUsage);

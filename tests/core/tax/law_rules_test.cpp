@@ -169,9 +169,7 @@ TEST(LawRules, RentsCountInTheInvestmentIncomeLimit) {
 TEST(LawRules, CareCreditLimitedToTheLowerEarnedIncome) {
     Family f("MFJ", "Single", "Cust");
     f.Enter("ClaimEarned", "40000").Enter("ClaimEarned1", "2000").Gross(40000, 0);
-    f.record.globals.DayCareClaim = 250;
-    f.record.globals.ClaimNumCare = 1;
-    BothRules r = RunBoth(f);
+    BothRules r = RunBoth(f.ClaimDayCare(250, 1));
     EXPECT_EQ(r.schedule.Credits.childCare, 630);
     EXPECT_EQ(r.law.Credits.childCare, 420);
 }
@@ -217,9 +215,7 @@ TEST(LawRules, NoSelfEmploymentTaxUnderFourHundred) {
 TEST(LawRules, SeparateFilerLivingApartTakesBothCredits) {
     Family f = WithEarnedCredit("MarriedSep", "ClaimEICOne");
     f.Enter("ClaimEarned", "20000").Gross(20000, 0);
-    f.record.globals.DayCareClaim = 250;
-    f.record.globals.ClaimNumCare = 1;
-    BothRules r = RunBoth(f);
+    BothRules r = RunBoth(f.ClaimDayCare(250, 1));
     EXPECT_EQ(r.schedule.Credits.earnedIncome, 0);
     EXPECT_EQ(r.schedule.Credits.childCare, 0);
     EXPECT_EQ(r.law.FederalTax, 618);

@@ -29,6 +29,11 @@ struct Family {
         record.globals.PayerGrossYearly = payer;
         return *this;
     }
+    Family& ClaimDayCare(float monthly, int16_t children) {
+        record.globals.DayCareClaim = monthly;
+        record.globals.ClaimNumCare = children;
+        return *this;
+    }
     // As the child support command leaves the screens before its first phase.
     TaxResults& Run() {
         RefreshBusinessScreens(record);
