@@ -38,12 +38,14 @@ const PartyTaxResults& ResultsOf(const TaxResults& tax, IncomeParty party) {
     return party == IncomeParty::Claimant ? tax.Claim : tax.Payer;
 }
 
-// The tax steps once more under the schedule's rules, the maintenance as the last run had it.
-TaxResults ScheduleResults(const CaseRecord& record) {
-    CaseRecord schedule = record;
-    schedule.options.federalTaxRules = FederalTaxRules::Schedule;
-    RunTaxSteps(schedule);
-    return schedule.results.tax;
+// The tax steps once more under the given rules, the maintenance as the last run had it. Both
+// sides are computed afresh, so figures typed on the worksheet in place of the computed taxes
+// do not pass for a change of rules.
+TaxResults ResultsUnder(const CaseRecord& record, FederalTaxRules rules) {
+    CaseRecord copy = record;
+    copy.options.federalTaxRules = rules;
+    RunTaxSteps(copy);
+    return copy.results.tax;
 }
 
 }  // namespace
@@ -58,15 +60,16 @@ std::vector<std::string> LawDifferenceLines(const CaseRecord& record, IncomePart
         !record.results.tax.NetComputed) {
         return lines;
     }
-    const TaxResults schedule = ScheduleResults(record);
-    const PartyTaxResults& byLaw = ResultsOf(record.results.tax, party);
+    const TaxResults law = ResultsUnder(record, FederalTaxRules::Law2023);
+    const TaxResults schedule = ResultsUnder(record, FederalTaxRules::Schedule);
+    const PartyTaxResults& byLaw = ResultsOf(law, party);
     const PartyTaxResults& bySchedule = ResultsOf(schedule, party);
     for (const ComparedFigure& figure : kComparedFigures) {
-        const float law = figure.of(byLaw);
-        const float rules = figure.of(bySchedule);
-        if (Amount(law) != Amount(rules)) {
-            lines.push_back(std::string(figure.label) + ": " + Amount(law) + " under 2023 law; " +
-                            Amount(rules) + " under schedule rules");
+        const std::string lawAmount = Amount(figure.of(byLaw));
+        const std::string scheduleAmount = Amount(figure.of(bySchedule));
+        if (lawAmount != scheduleAmount) {
+            lines.push_back(std::string(figure.label) + ": " + lawAmount + " under 2023 law; " +
+                            scheduleAmount + " under schedule rules");
         }
     }
     return lines;

@@ -16,9 +16,9 @@ std::string FederalTaxRulesNotice(FederalTaxRules rules);
 
 // Under the 2023 law, one line for each of the party's tax figures the law's rules changed from
 // the schedule's, in the order of the credits page, e.g. "EITC: 1,667.54 under 2023 law; 719.83
-// under schedule rules". The schedule's figures come from the tax steps run again on a copy of
-// the case; the record's own results are the law's. Empty under the schedule's rules, before a
-// calculation, or when nothing changed.
+// under schedule rules". Both come from the tax steps run again on copies of the case, with
+// the monthly maintenance of the last calculation. Empty under the schedule's rules, before a
+// child support calculation, or when nothing changed.
 std::vector<std::string> LawDifferenceLines(const CaseRecord& record, IncomeParty party);
 
 // What a results screen or report prints about the rules: the notice, then both parties'
