@@ -50,11 +50,11 @@ void AddJointAdditionalMedicare(const PartyTaxInputs& in, tax::PayrollTaxResult&
     const double couple =
         tax::AdditionalMedicareTax(in.filingStatus, ownWages + spouseWages,
                                    own.selfEmploymentBase + spouse.selfEmploymentBase);
-    const double ownPart = ownWages + own.selfEmploymentBase;
-    const double spousePart = spouseWages + spouse.selfEmploymentBase;
     if (couple <= 0) {
         return;
     }
+    const double ownPart = ownWages + own.selfEmploymentBase;
+    const double spousePart = spouseWages + spouse.selfEmploymentBase;
     own.payrollTax = static_cast<float>(
         RoundDollars(own.beforeAdditional + couple * ownPart / (ownPart + spousePart)));
     spouse.payrollTax = static_cast<float>(
@@ -82,6 +82,11 @@ void ComputePayroll(const PartyTaxInputs& in, PartyTaxResults& r) {
     }
     r.PayrollTax = own.payrollTax;
     r.HalfSETax = static_cast<float>(double(own.halfSelfEmploymentTax) + r.NewSpouseHalfSETax);
+}
+
+// The party's own half self-employment tax, without the new spouse's.
+double OwnHalfSETax(const PartyTaxResults& r) {
+    return double{r.HalfSETax} - r.NewSpouseHalfSETax;
 }
 
 void ComputeNontaxableSocialSecurity(const PartyTaxInputs& in, double maintenanceIncome,
@@ -118,9 +123,8 @@ void ComputeBusinessDeduction(const PartyTaxInputs& in, PartyTaxResults& r) {
     b.party = in.own.businesses;
     b.newSpouse = in.spouse.businesses;
     if (UnderLaw(in)) {
-        const double ownHalfSETax = double{r.HalfSETax} - r.NewSpouseHalfSETax;
         b.party = tax::LessAttributableDeductions(b.party, in.own.selfEmployment(),
-                                                  ownHalfSETax + in.selfEmployedDeductions);
+                                                  OwnHalfSETax(r) + in.selfEmployedDeductions);
         b.newSpouse = tax::LessAttributableDeductions(b.newSpouse, in.spouse.selfEmployment(),
                                                       r.NewSpouseHalfSETax);
     }
@@ -158,7 +162,7 @@ void SetCreditEarnedIncome(const PartyTaxInputs& in, tax::CombineCreditsInputs& 
 
 // Form 2441 line 18 to 20: the party's earned income, on a joint return the lower spouse's.
 double CareEarnedIncomeLimit(const PartyTaxInputs& in, const PartyTaxResults& r) {
-    const double own = tax::LawEarnedIncome(in.own, double{r.HalfSETax} - r.NewSpouseHalfSETax);
+    const double own = tax::LawEarnedIncome(in.own, OwnHalfSETax(r));
     if (!in.joint) {
         return own;
     }
