@@ -80,7 +80,7 @@ constexpr const char* kUsage =
     "  --self-support N, --claim-net N, --other-net N, --parent-column 1|2,\n"
     "  --warnings continue|stop, --apply-deviation-answer yes|no, --old-table-answer yes|no,\n"
     "  --table Current|Old, --pretty, --from-express, --estimate-taxes,\n"
-    "  --clear-worksheet-answer yes|no\n"
+    "  --clear-worksheet-answer yes|no, --tax-rules schedule|law\n"
     "See docs/cli.md for the output.\n";
 
 // The typed "New Net Per Month" of each party, with the override state typing them gives.
@@ -319,6 +319,7 @@ int RunCli(const std::vector<std::string>& commandLine, std::ostream& out, std::
     if (calculated && request->command != "validate" && (!worksheet || request->estimateTaxes)) {
         json["tax"] = TaxJson(record.results.tax, record.globals.ClaimFilingStatus == "MFJ",
                               record.globals.PayerFilingStatus == "MFJ");
+        AddTaxRulesNotes(json["tax"], record);
     }
     if (calculated && (request->command == "childsupport" || flip)) {
         json["support"] = SupportJson(record);

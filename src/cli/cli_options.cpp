@@ -117,6 +117,10 @@ const std::map<std::string, Setter>& ValueOptions() {
              {{"childsupport", whatif::SweepCalculation::ChildSupport},
               {"maintenance", whatif::SweepCalculation::Maintenance}},
              [](Request& r, whatif::SweepCalculation v) { r.sweep.calculation = v; })},
+        {"--tax-rules",
+         Choice<FederalTaxRules>(
+             {{"schedule", FederalTaxRules::Schedule}, {"law", FederalTaxRules::Law2023}},
+             [](Request& r, FederalTaxRules v) { r.options.federalTaxRules = v; })},
         {"--table",
          Choice<EconomicTableChoice>(
              {{"Current", EconomicTableChoice::Current}, {"Old", EconomicTableChoice::OldTable}},

@@ -27,6 +27,9 @@ nlohmann::ordered_json SupportDisplayJson(const CaseRecord& record) {
     json["TableNotes"] = display.tableNotes;
     json["Tiers"] = TierLines(record);
     json["TierCaption"] = TierCaption(record);
+    if (!display.taxNotes.empty()) {
+        json["TaxNotes"] = display.taxNotes;
+    }
     return json;
 }
 

@@ -21,6 +21,9 @@ nlohmann::ordered_json DisplayJson(const CaseRecord& record) {
     json["OtherHead"] = display.payerHeading;
     json["ClaimColumn"] = RowsJson(display.claimColumn);
     json["OtherColumn"] = RowsJson(display.payerColumn);
+    if (!display.taxRulesNotice.empty()) {
+        json["TaxRulesNotice"] = display.taxRulesNotice;
+    }
     return json;
 }
 

@@ -1,6 +1,7 @@
 #include "tax_json.h"
 
 #include "case_snapshot.h"
+#include "tax/tax_rule_notes.h"
 
 namespace tovaris::cli {
 
@@ -41,6 +42,17 @@ nlohmann::ordered_json PartyJson(const PartyTaxResults& r, bool joint, bool netC
 nlohmann::ordered_json TaxJson(const TaxResults& tax, bool claimJoint, bool payerJoint) {
     return {{"Claim", PartyJson(tax.Claim, claimJoint, tax.NetComputed)},
             {"Payer", PartyJson(tax.Payer, payerJoint, tax.NetComputed)}};
+}
+
+void AddTaxRulesNotes(nlohmann::ordered_json& tax, const CaseRecord& record) {
+    const std::string notice = tax::FederalTaxRulesNotice(record.options.federalTaxRules);
+    if (notice.empty()) {
+        return;
+    }
+    tax["TaxRules"] = "law";
+    tax["Notice"] = notice;
+    tax["Claim"]["LawDifferences"] = tax::LawDifferenceLines(record, IncomeParty::Claimant);
+    tax["Payer"]["LawDifferences"] = tax::LawDifferenceLines(record, IncomeParty::Other);
 }
 
 }  // namespace tovaris::cli

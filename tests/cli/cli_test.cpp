@@ -314,6 +314,30 @@ TEST(CliArguments, OptionsReachTheCase) {
     EXPECT_EQ(json["case"]["SelfSupportReserve"], 1600);
 }
 
+// The schedule's rules are the default: naming them changes nothing. The law's rules add the
+// notice and each party's changed figures, and leave the keys the default prints in place.
+TEST(CliTax, TaxRulesOption) {
+    const std::string custodial = Example("Custodial.QCF");
+    CliRun plain = RunArgs({"tax", custodial});
+    CliRun schedule = RunArgs({"tax", custodial, "--tax-rules", "schedule"});
+    EXPECT_EQ(schedule.out, plain.out);
+    CliRun law = RunArgs({"childsupport", custodial, "--tax-rules", "law"});
+    ASSERT_EQ(law.exit, kExitOk) << law.err;
+    nlohmann::json json = nlohmann::json::parse(law.out);
+    EXPECT_EQ(json["tax"]["TaxRules"], "law");
+    EXPECT_EQ(json["tax"]["Notice"], "Federal taxes computed under 2023 federal tax law.");
+    EXPECT_TRUE(json["tax"]["Claim"]["LawDifferences"].is_array());
+    EXPECT_TRUE(json["tax"]["Payer"].contains("NetMonthly"));
+    EXPECT_EQ(json["display"]["TaxNotes"][0], json["tax"]["Notice"]);
+    CliRun maintenance = RunArgs({"maintenance", custodial, "--tax-rules", "law"});
+    EXPECT_EQ(nlohmann::json::parse(maintenance.out)["maintenance"]["display"]["TaxRulesNotice"],
+              json["tax"]["Notice"]);
+
+    CliRun bad = RunArgs({"tax", custodial, "--tax-rules", "2023"});
+    EXPECT_EQ(bad.exit, kExitUsage);
+    EXPECT_NE(bad.err.find("bad value '2023' for --tax-rules"), std::string::npos);
+}
+
 TEST(CliArguments, HelpAndVersion) {
     EXPECT_EQ(RunArgs({"--version"}).out, "tovaris-cli 9.31\n");
     CliRun help = RunArgs({"--help"});

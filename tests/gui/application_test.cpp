@@ -55,6 +55,23 @@ TEST(Application, StoredChildSupportFirstOrderIsApplied) {
     EXPECT_TRUE(s.interaction.messages().empty());  // no explanation at start-up
 }
 
+// The federal tax rules are a preference: the stored choice is ticked at start-up, and a pick
+// on the menu is kept for the next start.
+TEST(Application, FederalTaxRulesAreAPreference) {
+    Started s;
+    s.preferences.Write("Tovaris_Wa", "TaxRules", "Law2023");
+    ASSERT_TRUE(s.app.Start(kDesignedDisplay));
+    s.app.EnterCaseData();
+    EXPECT_EQ(s.app.record().options.federalTaxRules, FederalTaxRules::Law2023);
+    EXPECT_TRUE(s.app.express()->menuItem("LawTaxRules")->isChecked());
+    EXPECT_EQ(s.app.express()->menuItem("ScheduleTaxRules")->text(), "Schedule Rules (Default)");
+
+    s.app.express()->menuItem("ScheduleTaxRules")->trigger();
+    EXPECT_EQ(s.app.record().options.federalTaxRules, FederalTaxRules::Schedule);
+    EXPECT_EQ(s.preferences.Read("Tovaris_Wa", "TaxRules"), "Schedule");
+    EXPECT_NE(s.app.express()->menuItem("LawTaxRules")->toolTip().indexOf("lived apart"), -1);
+}
+
 TEST(Application, RefusesSixFortyByFourEightyWithLargeFonts) {
     Started s;
     EXPECT_FALSE(s.app.Start({640, 480, 12, 12}));

@@ -53,5 +53,31 @@ TEST(CreditsDialog, PreviewClosesThePopUpFirstAndPrintKeepsIt) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+// Under the 2023 law the pop-up ends with the notice and every figure the law changed: here
+// the 4000 deferred into a 401(k) is no earned income, so the credits shrink.
+TEST(CreditsDialog, ShowsWhatTheLawChanged) {
+    CaseRecord record;
+    record.options.federalTaxRules = FederalTaxRules::Law2023;
+    record.globals.ClaimFilingStatus = "Head";
+    record.globals.PayerFilingStatus = "Single";
+    record.globals.CustodyType = "Cust";
+    record.globals.ClaimDepend17Count = 1;
+    record.fields.SetText("ClaimEarned", "10000");
+    record.fields.SetText("ClaimEarnedExempt", "4000");
+    record.fields.SetCheck("ClaimEICCheck", 1);
+    record.fields.Select("ClaimEICOne");
+    BringIncomeScreensToYearly(record);
+    RunNetIncomePhase(record);
+
+    CreditsDialog dialog(tax::PartyCreditLines(record, IncomeParty::Claimant));
+    auto* notes = dialog.findChild<QLabel*>("TaxRulesNotes");
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(notes->text().startsWith("Federal taxes computed under 2023 federal tax law.\n"));
+    EXPECT_TRUE(
+        notes->text().contains("EITC: 3,409.00 under 2023 law; 3,995.00 under schedule rules"));
+    dialog.show();
+    testing::SaveScreenshot(dialog, "credits_law");
+}
+
 }  // namespace
 }  // namespace tovaris::gui

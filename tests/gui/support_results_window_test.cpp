@@ -69,6 +69,20 @@ TEST(SupportResultsWindow, ChildSupportButtonShowsTheResults) {
     testing::SaveScreenshot(*s.window, "results_custodial");
 }
 
+// Under the law's rules (a preference) the notes name the rules and every figure they changed.
+TEST(SupportResultsWindow, LawTaxRulesAreNamedWithTheirChanges) {
+    ResultsScreen s("NonCustodial.QCF");
+    s.app.express()->menuItem("LawTaxRules")->trigger();
+    EXPECT_EQ(s.preferences.Read(kBehaviourApp, "TaxRules"), "Law2023");
+    s.app.express()->findChild<QAbstractButton*>("ChildSupportButton")->click();
+    const QStringList texts = s.PanelTexts();
+    EXPECT_TRUE(texts.contains("Federal taxes computed under 2023 federal tax law."));
+    EXPECT_TRUE(
+        texts.contains(" Other Party - Business Income Deduction: 2,230.45 under 2023 "
+                       "law; 2,400.00 under schedule rules"));
+    testing::SaveScreenshot(*s.window, "results_law");
+}
+
 TEST(SupportResultsWindow, NoMinorsSayThereIsNoChildSupport) {
     ResultsScreen s("NoMinorsMaintenance.QCF");
     EXPECT_EQ(s.Transfer(),

@@ -15,6 +15,9 @@ enum class SharedMethod { SumDays, SumDaysColorado, SquaredDays };
 enum class CalculationOrder { MaintFirst, CSFirst };  // menus AutoCalc / DontAutoCalc
 enum class MaintTaxedTo { Payee, Payer };             // OptionTaxedToPayee / OptionTaxedToPayer
 enum class ClaimantColumn { Column1, Column2 };       // FParentOption / MParentOption
+// "Schedule Rules (Default)": the simplified federal rules the worksheets have always used;
+// "2023 Federal Tax Law": the tax engine follows the Internal Revenue Code where they differ.
+enum class FederalTaxRules { Schedule, Law2023 };  // menus ScheduleTaxRules / LawTaxRules
 
 struct CaseOptions {
     EconomicTableChoice economicTable = EconomicTableChoice::Current;
@@ -25,6 +28,7 @@ struct CaseOptions {
     CalculationOrder calculationOrder = CalculationOrder::MaintFirst;
     MaintTaxedTo maintTaxedTo = MaintTaxedTo::Payer;
     ClaimantColumn claimantColumn = ClaimantColumn::Column2;
+    FederalTaxRules federalTaxRules = FederalTaxRules::Schedule;  // a user preference
 
     // "Apply This Maint To The Child Support Calc": the check box and its two case switches,
     // all on at start-up.

@@ -27,6 +27,10 @@ constexpr Default kStartupDefaults[] = {
     {kBehaviourApp, "FileSaveDefault", "WindowsDefault"},
 };
 
+constexpr const char* kTaxRulesKey = "TaxRules";
+constexpr const char* kLawTaxRules = "Law2023";
+constexpr const char* kScheduleTaxRules = "Schedule";
+
 constexpr const char* kSelfSupportDefault = "1519";
 constexpr const char* kOutdatedSelfSupport = "1416";
 
@@ -173,6 +177,17 @@ void FinishDataFolderChoice(PreferenceStore& store, const std::optional<std::str
 CalculationOrder StoredCalculationOrder(const PreferenceStore& store) {
     return store.Read(kBehaviourApp, "MaintMode") == "CSFirst" ? CalculationOrder::CSFirst
                                                                : CalculationOrder::MaintFirst;
+}
+
+FederalTaxRules StoredFederalTaxRules(const PreferenceStore& store) {
+    return store.Read(kBehaviourApp, kTaxRulesKey) == kLawTaxRules ? FederalTaxRules::Law2023
+                                                                   : FederalTaxRules::Schedule;
+}
+
+void ChooseFederalTaxRules(PreferenceStore& store, CaseRecord& record, FederalTaxRules rules) {
+    record.options.federalTaxRules = rules;
+    store.Write(kBehaviourApp, kTaxRulesKey,
+                rules == FederalTaxRules::Law2023 ? kLawTaxRules : kScheduleTaxRules);
 }
 
 void SetMaintFirst(CaseRecord& record) {

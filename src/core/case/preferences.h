@@ -59,6 +59,11 @@ void ChooseCalculationOrder(PreferenceStore& store, CaseRecord& record, Calculat
 // The calculation order stored in "MaintMode" ("CSFirst", anything else maintenance first).
 CalculationOrder StoredCalculationOrder(const PreferenceStore& store);
 
+// Menus ScheduleTaxRules / LawTaxRules: apply to the case and remember the choice in "TaxRules".
+void ChooseFederalTaxRules(PreferenceStore& store, CaseRecord& record, FederalTaxRules rules);
+// The federal tax rules stored in "TaxRules" ("Law2023", anything else the schedule's).
+FederalTaxRules StoredFederalTaxRules(const PreferenceStore& store);
+
 // SetMaintFirst / SetCSFirst as they touch the case; the Express Entry screen shows or hides
 // the child support and maintenance fields from the resulting options.
 void SetMaintFirst(CaseRecord& record);

@@ -7,6 +7,7 @@
 #include "case/filing_status_code.h"
 #include "common/format.h"
 #include "maintenance/award_sentence.h"
+#include "tax/tax_rule_notes.h"
 
 namespace tovaris::maintenance {
 namespace {
@@ -165,6 +166,7 @@ MaintenanceDisplay MaintenanceDisplayOf(const CaseRecord& record) {
         .payerHeading = headings.payer,
         .claimColumn = PartyColumnRows(record, IncomeParty::Claimant),
         .payerColumn = PartyColumnRows(record, IncomeParty::Other),
+        .taxRulesNotice = tax::FederalTaxRulesNotice(record.options.federalTaxRules),
     };
 }
 

@@ -21,6 +21,7 @@ struct MaintenanceDisplay {
     std::string payerHeading;
     DisplayRows claimColumn;
     DisplayRows payerColumn;
+    std::string taxRulesNotice;  // see tax::FederalTaxRulesNotice; empty by default
 };
 
 MaintenanceDisplay MaintenanceDisplayOf(const CaseRecord& record);

@@ -9,6 +9,7 @@
 #include "support/child_support_command.h"
 #include "support/results_display.h"
 #include "support/results_lines.h"
+#include "tax/tax_rule_notes.h"
 
 namespace tovaris::reports {
 
@@ -176,6 +177,10 @@ void PrintChildSupportReport(Document& document, const CaseRecord& record,
     document.WriteLine("");
     WritePairs(document, CaseFacts(record));
     document.WriteLine("");
+    if (const std::vector<std::string> notes = tax::TaxRulesNotes(record); !notes.empty()) {
+        WriteLines(document, notes);
+        document.WriteLine("");
+    }
     if (record.globals.CustodyType == "NoMinors") {
         return;
     }

@@ -74,6 +74,10 @@ void PrintMaintenanceReport(Document& document, const CaseRecord& record,
     WriteColumns(document, headings.claim, headings.other, display.claimColumn,
                  display.payerColumn);
     document.WriteLine("");
+    if (!display.taxRulesNotice.empty()) {
+        document.WriteLine(display.taxRulesNotice);
+        document.WriteLine("");
+    }
     WritePresentValue(document, record.results.maintenance);
 }
 

@@ -2,6 +2,7 @@
 
 #include "support/child_support_command.h"
 #include "support/results_lines.h"
+#include "tax/tax_rule_notes.h"
 
 namespace tovaris {
 
@@ -43,6 +44,7 @@ SupportDisplay BuildSupportDisplay(const CaseRecord& record) {
     display.perChild = PerChildLines(record);
     display.tableNotes = TableNotes(record);
     display.limitReasons = LimitReasons(record);
+    display.taxNotes = tax::TaxRulesNotes(record);
     return display;
 }
 

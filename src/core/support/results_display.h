@@ -23,6 +23,7 @@ struct SupportDisplay {
     std::vector<std::string> perChild;
     std::vector<std::string> tableNotes;
     std::vector<std::string> limitReasons;  // see LimitReasons
+    std::vector<std::string> taxNotes;      // see tax::TaxRulesNotes
 };
 
 SupportDisplay BuildSupportDisplay(const CaseRecord& record);

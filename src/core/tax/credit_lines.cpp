@@ -1,9 +1,11 @@
 #include "tax/credit_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/format.h"
 #include "tax/party_tax_inputs.h"
+#include "tax/tax_rule_notes.h"
 
 namespace tovaris::tax {
 
@@ -62,6 +64,13 @@ CreditLines PartyCreditLines(const CaseRecord& record, IncomeParty party) {
     out.lines.push_back(" Total - All Tax Credits = " + Money(r.TotalCredits));
     out.lines.push_back(" " + who + " Business Deduction = " + Money(r.BusinessDeduction));
     out.lines.push_back(" " + who + " Business Loss Carryover = " + Money(LossCarryover(in)));
+    if (std::string notice = FederalTaxRulesNotice(record.options.federalTaxRules);
+        !notice.empty()) {
+        out.ruleNotes.push_back(std::move(notice));
+        for (std::string& line : LawDifferenceLines(record, party)) {
+            out.ruleNotes.push_back(std::move(line));
+        }
+    }
     return out;
 }
 

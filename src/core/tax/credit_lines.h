@@ -14,6 +14,9 @@ namespace tovaris::tax {
 struct CreditLines {
     std::string heading;
     std::vector<std::string> lines;
+    // Under the 2023 law: the notice, then the figures the law's rules changed (see
+    // LawDifferenceLines). Empty under the schedule's rules.
+    std::vector<std::string> ruleNotes;
 };
 
 CreditLines PartyCreditLines(const CaseRecord& record, IncomeParty party);

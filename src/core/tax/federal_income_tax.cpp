@@ -7,6 +7,7 @@
 #include "common/rounding.h"
 #include "tax/federal_tables.h"
 #include "tax/standard_deduction.h"
+#include "tax/tax_table.h"
 
 namespace tovaris::tax {
 namespace {
@@ -73,11 +74,21 @@ double PreferentialTax(const TaxableIncome& taxable, const std::array<float, 2>&
     return rate15 * (top15 - std::max(ordinary, top0)) + rate20 * (total - top15);
 }
 
+// The Tax Table's figure is the band midpoint's tax rounded to the dollar (Form 1040
+// instructions, line 16).
+float OrdinaryTaxOf(const ReturnIncome& income, double taxable, const BracketTops& tops) {
+    if (income.taxTable && taxable < kTaxTableLimit) {
+        return static_cast<float>(RoundDollars(OrdinaryTax(TaxTableMidpoint(taxable), tops)));
+    }
+    return OrdinaryTax(taxable, tops);
+}
+
 double InvestmentIncomeTax(const ReturnIncome& income, double threshold) {
-    if (income.netInvestmentIncome <= 0 || income.incomeForTax <= threshold) {
+    const double measured = income.modifiedAgi.value_or(income.incomeForTax);
+    if (income.netInvestmentIncome <= 0 || measured <= threshold) {
         return 0;
     }
-    const double excess = income.incomeForTax - threshold;
+    const double excess = measured - threshold;
     return kInvestmentIncomeTaxRate * std::min<double>(income.netInvestmentIncome, excess);
 }
 
@@ -90,7 +101,7 @@ float FederalIncomeTax(const ReturnIncome& income) {
     const TaxableIncome taxable = SplitTaxableIncome(income, deduction);
 
     // The running tax is kept in single precision after each step.
-    float tax = OrdinaryTax(taxable.ordinary, table.bracketTops);
+    float tax = OrdinaryTaxOf(income, taxable.ordinary, table.bracketTops);
     tax = static_cast<float>(tax + PreferentialTax(taxable, table.preferentialTops));
     tax = static_cast<float>(tax + InvestmentIncomeTax(income, table.investmentIncomeThreshold));
     return static_cast<float>(RoundDollars(std::max(tax, 0.0f)));

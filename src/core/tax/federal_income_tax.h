@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tovaris::tax {
@@ -15,6 +16,11 @@ struct ReturnIncome {
     bool age65OrOver = false;
     std::string filingStatus;  // "Single", "Head", "MarriedSep" or "MFJ"
     float netInvestmentIncome = 0;
+    // 2023 law: the net investment income tax threshold is met by the modified AGI (IRC
+    // 1411(a)(1), Form 8960 line 13), not by the income after the business income deduction.
+    std::optional<float> modifiedAgi{};
+    // 2023 law: ordinary taxable income below 100000 is taxed as the Tax Table taxes it.
+    bool taxTable = false;
 };
 
 // 2023 federal income tax before credits: ordinary brackets, the 0/15/20 % rates on long-term

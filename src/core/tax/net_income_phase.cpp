@@ -10,6 +10,8 @@
 #include "common/rounding.h"
 #include "tax/business_income_deduction.h"
 #include "tax/federal_income_tax.h"
+#include "tax/law_business_income.h"
+#include "tax/law_earned_income.h"
 #include "tax/party_credits.h"
 #include "tax/party_tax_inputs.h"
 #include "tax/payroll_tax.h"
@@ -30,32 +32,72 @@ double MaintenanceSign(IncomeParty party) {
     return party == IncomeParty::Claimant ? 1 : -1;
 }
 
+bool UnderLaw(const PartyTaxInputs& in) {
+    return in.rules == FederalTaxRules::Law2023;
+}
+
 float JointShare(const PartyTaxInputs& in) {
     return static_cast<float>(in.own.total / (in.spouse.total + in.own.total + kTiny));
 }
 
+// Form 8959 on a joint return: the couple's wages and self-employment earnings meet one
+// threshold (IRC 3101(b)(2)(B), 1401(b)(2)); each spouse bears the part of the tax that his or
+// her own wages and earnings make up.
+void AddJointAdditionalMedicare(const PartyTaxInputs& in, tax::PayrollTaxResult& own,
+                                tax::PayrollTaxResult& spouse) {
+    const double ownWages = std::max(in.own.ficaWages(), 0.0);
+    const double spouseWages = std::max(in.spouse.ficaWages(), 0.0);
+    const double couple =
+        tax::AdditionalMedicareTax(in.filingStatus, ownWages + spouseWages,
+                                   own.selfEmploymentBase + spouse.selfEmploymentBase);
+    if (couple <= 0) {
+        return;
+    }
+    const double ownPart = ownWages + own.selfEmploymentBase;
+    const double spousePart = spouseWages + spouse.selfEmploymentBase;
+    own.payrollTax = static_cast<float>(
+        RoundDollars(own.beforeAdditional + couple * ownPart / (ownPart + spousePart)));
+    spouse.payrollTax = static_cast<float>(
+        RoundDollars(spouse.beforeAdditional + couple * spousePart / (ownPart + spousePart)));
+}
+
 void ComputePayroll(const PartyTaxInputs& in, PartyTaxResults& r) {
+    const bool law = UnderLaw(in);
+    const tax::PayrollTaxRules rules{.selfEmploymentFloor = law,
+                                     .additionalMedicare = !(law && in.joint)};
     tax::PayrollTaxResult own =
         tax::PayrollTax(in.filingStatus, static_cast<float>(in.own.ficaWages()),
-                        static_cast<float>(in.own.selfEmployment()));
-    r.PayrollTax = own.payrollTax;
-    r.HalfSETax = own.halfSelfEmploymentTax;
+                        static_cast<float>(in.own.selfEmployment()), rules);
     r.NewSpousePayrollTax = 0;
     r.NewSpouseHalfSETax = 0;
     if (in.joint) {
         tax::PayrollTaxResult spouse =
             tax::PayrollTax(in.filingStatus, static_cast<float>(in.spouse.ficaWages()),
-                            static_cast<float>(in.spouse.selfEmployment()));
+                            static_cast<float>(in.spouse.selfEmployment()), rules);
+        if (law) {
+            AddJointAdditionalMedicare(in, own, spouse);
+        }
         r.NewSpousePayrollTax = spouse.payrollTax;
         r.NewSpouseHalfSETax = spouse.halfSelfEmploymentTax;
-        r.HalfSETax = static_cast<float>(double(r.HalfSETax) + spouse.halfSelfEmploymentTax);
     }
+    r.PayrollTax = own.payrollTax;
+    r.HalfSETax = static_cast<float>(double(own.halfSelfEmploymentTax) + r.NewSpouseHalfSETax);
+}
+
+// The party's own half self-employment tax, without the new spouse's.
+double OwnHalfSETax(const PartyTaxResults& r) {
+    return double{r.HalfSETax} - r.NewSpouseHalfSETax;
 }
 
 void ComputeNontaxableSocialSecurity(const PartyTaxInputs& in, double maintenanceIncome,
                                      PartyTaxResults& r) {
     double benefits = in.own.socialSecurity + in.spouse.socialSecurity;
     double other = in.own.total + in.spouse.total - benefits + maintenanceIncome;
+    if (UnderLaw(in)) {
+        // Elective deferrals are not in gross income, so not in provisional income (IRC 86(b)(2),
+        // Pub. 915 Worksheet 1).
+        other -= in.own.earnedExempt + in.spouse.earnedExempt;
+    }
     double adjustments = in.adjustments + r.HalfSETax;
     r.NontaxableSS =
         tax::NontaxableSocialSecurity(static_cast<float>(benefits), static_cast<float>(other),
@@ -80,6 +122,12 @@ void ComputeBusinessDeduction(const PartyTaxInputs& in, PartyTaxResults& r) {
     b.longTermGains = static_cast<float>(in.own.longTerm + in.spouse.longTerm);
     b.party = in.own.businesses;
     b.newSpouse = in.spouse.businesses;
+    if (UnderLaw(in)) {
+        b.party = tax::LessAttributableDeductions(b.party, in.own.selfEmployment(),
+                                                  OwnHalfSETax(r) + in.selfEmployedDeductions);
+        b.newSpouse = tax::LessAttributableDeductions(b.newSpouse, in.spouse.selfEmployment(),
+                                                      r.NewSpouseHalfSETax);
+    }
     r.BusinessDeduction = tax::BusinessIncomeDeduction(b);
 }
 
@@ -91,7 +139,43 @@ void ComputeFederalTax(const PartyTaxInputs& in, PartyTaxResults& r) {
     income.age65OrOver = in.age65;
     income.filingStatus = in.filingStatus;
     income.netInvestmentIncome = tax::NetInvestmentIncome(in);
+    if (UnderLaw(in)) {
+        income.modifiedAgi = r.AGI;
+        income.taxTable = true;
+    }
     r.FederalTax = tax::FederalIncomeTax(income);
+}
+
+// The schedule counts deferrals as earned income and a business loss as none; the law does the
+// opposite (IRC 32(c)(2), 24(d)(1)(B)(i)).
+void SetCreditEarnedIncome(const PartyTaxInputs& in, tax::CombineCreditsInputs& limits) {
+    if (!UnderLaw(in)) {
+        limits.wages = static_cast<float>(in.own.ficaWages() + in.spouse.ficaWages());
+        limits.selfEmploymentIncome = static_cast<float>(std::max(0.0, in.own.selfEmployment()) +
+                                                         std::max(0.0, in.spouse.selfEmployment()));
+        return;
+    }
+    limits.wages = static_cast<float>(tax::LawCreditWages(in.own) + tax::LawCreditWages(in.spouse));
+    limits.selfEmploymentIncome =
+        static_cast<float>(in.own.selfEmployment() + in.spouse.selfEmployment());
+}
+
+// Form 2441 line 18 to 20: the party's earned income, on a joint return the lower spouse's.
+double CareEarnedIncomeLimit(const PartyTaxInputs& in, const PartyTaxResults& r) {
+    const double own = tax::LawEarnedIncome(in.own, OwnHalfSETax(r));
+    if (!in.joint) {
+        return own;
+    }
+    return std::min(own, tax::LawEarnedIncome(in.spouse, r.NewSpouseHalfSETax));
+}
+
+// Pub. 596 Worksheet 1 counts net rents and royalties as investment income.
+float CreditInvestmentIncome(const PartyTaxInputs& in) {
+    const float counted = tax::EarnedCreditInvestmentIncome(in);
+    if (!UnderLaw(in)) {
+        return counted;
+    }
+    return static_cast<float>(counted + std::max(0.0, in.own.rentals + in.spouse.rentals));
 }
 
 void ComputeCredits(const PartyTaxInputs& in, IncomeParty party, const std::string& custody,
@@ -99,22 +183,26 @@ void ComputeCredits(const PartyTaxInputs& in, IncomeParty party, const std::stri
     tax::PartyCreditInputs c;
     c.agi = r.AGI;
     c.filingStatus = in.filingStatus;
+    c.rules = in.rules;
     c.childCareAllowed = tax::ChildCareCreditAllowed(
         party == IncomeParty::Claimant ? tax::Party::Claimant : tax::Party::OtherParty,
-        in.filingStatus, custody);
+        in.filingStatus, custody, in.rules);
     c.yearlyDayCare = static_cast<float>(12.0 * in.monthlyDayCare);
     c.dayCareChildren = in.dayCareChildren;
     c.calculateEarnedCredit = in.earnedCreditAsked;
     c.earnedCreditChildren = in.earnedCreditChildren;
-    c.investmentIncome = tax::EarnedCreditInvestmentIncome(in);
-    c.limits.wages = static_cast<float>(in.own.ficaWages() + in.spouse.ficaWages());
-    c.limits.selfEmploymentIncome = static_cast<float>(std::max(0.0, in.own.selfEmployment()) +
-                                                       std::max(0.0, in.spouse.selfEmployment()));
+    c.investmentIncome = CreditInvestmentIncome(in);
+    SetCreditEarnedIncome(in, c.limits);
     c.limits.taxCreditChildren = in.taxCreditChildren;
     c.limits.federalTax = r.FederalTax;
     c.limits.payrollTax = r.PayrollTax;
     c.limits.halfSelfEmploymentTax = r.HalfSETax;
     c.limits.otherCredits = static_cast<float>(in.otherCredits);
+    if (UnderLaw(in)) {
+        c.careEarnedIncomeLimit = CareEarnedIncomeLimit(in, r);
+        c.age = in.age;
+        c.age65OrOver = in.age65;
+    }
     r.Credits = tax::PartyCredits(c);
     r.TotalCredits = r.Credits.total;
 }
@@ -249,10 +337,14 @@ void RunTaxSteps(CaseRecord& record, const BothParties& inputs, MaintenanceTreat
     }
 }
 
-// The case's own treatment: the menu option, the maintenance kept out of the Social Security test.
+// The case's own treatment: the menu option; the schedule keeps the maintenance out of the
+// Social Security test, the law counts alimony under a pre-2019 order in the provisional income
+// of the payee and takes it from the payer's (IRC 86(b)(2), Pub. 915 Worksheet 1).
 MaintenanceTreatment CaseTreatment(const CaseRecord& record) {
-    return {.taxedToPayee = record.options.maintTaxedTo == MaintTaxedTo::Payee,
-            .inSocialSecurityIncome = false};
+    const bool taxedToPayee = record.options.maintTaxedTo == MaintTaxedTo::Payee;
+    return {.taxedToPayee = taxedToPayee,
+            .inSocialSecurityIncome =
+                taxedToPayee && record.options.federalTaxRules == FederalTaxRules::Law2023};
 }
 
 }  // namespace

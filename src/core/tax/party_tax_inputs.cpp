@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "case/income_entries.h"
+#include "common/entry_text.h"
 #include "tax/filing_status.h"
 
 namespace tovaris::tax {
@@ -83,10 +84,16 @@ PartyTaxInputs GatherPartyTaxInputs(const CaseRecord& record, IncomeParty party)
         in.spouse = Column(record, party, kNewSpouseColumn);
     }
     in.adjustments = AdjustmentsToGrossIncome(screen, in.joint);
+    in.selfEmployedDeductions =
+        SumOf(screen, {IncomeDeduction::SelfRetirementDeduct, IncomeDeduction::SelfHealthDeduct});
     if (fields.Selected(PartyFieldName(party, "ItemizedDeduction"))) {
         in.itemized = deduction(IncomeDeduction::ItemizedAmount);
     }
     in.age65 = fields.Ticked(AgeSixtyFiveFieldName(party));
+    if (claimant) {
+        in.age = ReadAmount(fields.Text("ClaimAge"));
+    }
+    in.rules = record.options.federalTaxRules;
     in.otherCredits = deduction(IncomeDeduction::OtherCredits);
     in.earnedCreditAsked = fields.Ticked(PartyFieldName(party, "EICCheck"));
     in.earnedCreditChildren = EarnedCreditChildren(fields, party);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "case/case_record.h"
@@ -39,8 +40,11 @@ struct PartyTaxInputs {
     ColumnIncome own;
     ColumnIncome spouse;
     double adjustments = 0;  // adjustments to gross income (pre-2019 maintenance paid included)
+    double selfEmployedDeductions = 0;  // self-employed retirement and health insurance
     double itemized = 0;
     bool age65 = false;
+    std::optional<double> age{};  // the Claimant's age as typed on the Express Entry screen
+    FederalTaxRules rules = FederalTaxRules::Schedule;
     double otherCredits = 0;
     bool earnedCreditAsked = false;
     int16_t earnedCreditChildren = 0;

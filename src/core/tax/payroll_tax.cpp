@@ -18,6 +18,7 @@ constexpr double kSelfEmploymentBaseFactor = 0.9235;
 constexpr double kSelfEmploymentSocialSecurityRate = 0.124;
 constexpr double kSelfEmploymentMedicareRate = 0.029;
 constexpr double kAdditionalMedicareRate = 0.009;
+constexpr double kSelfEmploymentFloor = 400;
 
 struct MedicareThreshold {
     std::string_view filingStatus;
@@ -49,29 +50,40 @@ double EmployeeTax(double wages) {
 
 }  // namespace
 
-PayrollTaxResult PayrollTax(std::string_view filingStatus, float wages,
-                            float selfEmploymentIncome) {
+double AdditionalMedicareTax(std::string_view filingStatus, double wages,
+                             double selfEmploymentBase) {
+    const std::optional<double> threshold = AdditionalMedicareThreshold(filingStatus);
+    if (threshold && selfEmploymentBase + wages > *threshold) {
+        return kAdditionalMedicareRate * (selfEmploymentBase + wages - *threshold);
+    }
+    return 0;
+}
+
+PayrollTaxResult PayrollTax(std::string_view filingStatus, float wages, float selfEmploymentIncome,
+                            PayrollTaxRules rules) {
     const double wagesUsed = std::max(wages, 0.0f);
     const float incomeUsed = std::max(selfEmploymentIncome, 0.0f);
 
     // Self-employment income bears Social Security tax only in the room the wages leave
     // under the wage base.
-    const double base = incomeUsed * kSelfEmploymentBaseFactor;
+    double base = incomeUsed * kSelfEmploymentBaseFactor;
+    if (rules.selfEmploymentFloor && base < kSelfEmploymentFloor) {
+        base = 0;
+    }
     const double room = std::max(kWageBase - wagesUsed, 0.0);
     const double socialSecurityPart =
         base > 0 ? kSelfEmploymentSocialSecurityRate * std::min(base, room) : 0.0;
     const double medicarePart = base > 0 ? kSelfEmploymentMedicareRate * base : 0.0;
 
-    double additionalMedicare = 0;
-    const std::optional<double> threshold = AdditionalMedicareThreshold(filingStatus);
-    if (threshold && base + wagesUsed > *threshold) {
-        additionalMedicare = kAdditionalMedicareRate * (base + wagesUsed - *threshold);
-    }
-
-    const double payroll =
-        EmployeeTax(wagesUsed) + socialSecurityPart + medicarePart + additionalMedicare;
-    return {static_cast<float>(RoundDollars(payroll)),
-            static_cast<float>(0.5 * (socialSecurityPart + medicarePart)), incomeUsed};
+    const double additionalMedicare =
+        rules.additionalMedicare ? AdditionalMedicareTax(filingStatus, wagesUsed, base) : 0.0;
+    const double beforeAdditional = EmployeeTax(wagesUsed) + socialSecurityPart + medicarePart;
+    return {static_cast<float>(RoundDollars(beforeAdditional + additionalMedicare)),
+            static_cast<float>(0.5 * (socialSecurityPart + medicarePart)),
+            incomeUsed,
+            base,
+            beforeAdditional,
+            additionalMedicare};
 }
 
 }  // namespace tovaris::tax

@@ -157,6 +157,7 @@ void Application::EnterCaseData() {
     } else {
         SetCSFirst(record_);
     }
+    record_.options.federalTaxRules = StoredFederalTaxRules(context_.preferences);
     express_->SyncMenus();
     express_->RefreshForm();
     express_->StartNewCase();

@@ -8,6 +8,15 @@ namespace tovaris::gui {
 
 namespace {
 
+constexpr const char* kLawTaxRulesHelp =
+    "Computes the federal taxes and credits as the 2023 Internal Revenue Code does where the "
+    "schedule's rules simplify it (tax tables, business income deduction, earned income, "
+    "credits for separate filers). A party filing separately is taken to have lived apart from "
+    "the spouse for the last six months of 2023 with the children, as a divorcing client "
+    "usually has, and so may take the earned income credit and the child care credit. The "
+    "Other Party's age is known only as the 65-or-older check, so the childless earned income "
+    "credit's lower age limit of 25 is tested for the Claimant alone.";
+
 // Menu item names in the order of the option's enumeration.
 template <typename Enum>
 Enum CheckedValue(const QActionGroup& group) {
@@ -42,6 +51,11 @@ CaseOptionActions::CaseOptionActions(CaseRecord& record, QObject* parent)
                    {"SumDaysColorado", "Use Sum Of Days With 1.5 Times The Basic CS Obligation"},
                    {"SquaredDays", "Use Sum Of Days Squared Method"}});
 
+    taxRules_ = MakeGroup({{"ScheduleTaxRules", "Schedule Rules (Default)"},
+                           {"LawTaxRules", "2023 Federal Tax Law"}});
+    taxRules_->actions().at(1)->setToolTip(kLawTaxRulesHelp);
+    taxRules_->actions().at(1)->setStatusTip(kLawTaxRulesHelp);
+
     auto store = [this] {
         CaseOptions& o = record_.options;
         o.economicTable = CheckedValue<EconomicTableChoice>(*table_);
@@ -49,10 +63,13 @@ CaseOptionActions::CaseOptionActions(CaseRecord& record, QObject* parent)
         o.otherFamilyMethod = CheckedValue<OtherFamilyMethod>(*otherFamily_);
         o.splitMethod = CheckedValue<SplitMethod>(*split_);
         o.sharedMethod = CheckedValue<SharedMethod>(*shared_);
+        o.federalTaxRules = CheckedValue<FederalTaxRules>(*taxRules_);
     };
-    for (QActionGroup* group : {table_, extrapolation_, otherFamily_, split_, shared_}) {
+    for (QActionGroup* group : {table_, extrapolation_, otherFamily_, split_, shared_, taxRules_}) {
         connect(group, &QActionGroup::triggered, this, store);
     }
+    connect(taxRules_, &QActionGroup::triggered, this,
+            [this] { emit taxRulesChosen(record_.options.federalTaxRules); });
     SyncFromRecord();
 }
 
@@ -75,6 +92,7 @@ void CaseOptionActions::SyncFromRecord() {
     CheckValue(*otherFamily_, o.otherFamilyMethod);
     CheckValue(*split_, o.splitMethod);
     CheckValue(*shared_, o.sharedMethod);
+    CheckValue(*taxRules_, o.federalTaxRules);
 }
 
 void CaseOptionActions::AddEconomicTableItems(QMenu& menu) {
@@ -92,9 +110,13 @@ void CaseOptionActions::AddSplitItems(QMenu& menu) {
 void CaseOptionActions::AddSharedItems(QMenu& menu) {
     menu.addActions(shared_->actions());
 }
+void CaseOptionActions::AddTaxRulesItems(QMenu& menu) {
+    menu.addActions(taxRules_->actions());
+    menu.setToolTipsVisible(true);
+}
 
 QAction* CaseOptionActions::action(const QString& name) const {
-    for (QActionGroup* group : {table_, extrapolation_, otherFamily_, split_, shared_}) {
+    for (QActionGroup* group : {table_, extrapolation_, otherFamily_, split_, shared_, taxRules_}) {
         for (QAction* a : group->actions()) {
             if (a->objectName() == name) {
                 return a;

@@ -24,11 +24,16 @@ class CaseOptionActions : public QObject {
     void AddOtherFamilyItems(QMenu& menu);
     void AddSplitItems(QMenu& menu);
     void AddSharedItems(QMenu& menu);
+    void AddTaxRulesItems(QMenu& menu);
 
     // Re-reads the ticks from the case options (after a command changed them).
     void SyncFromRecord();
 
     QAction* action(const QString& name) const;
+
+  signals:
+    // The user picked the federal tax rules (kept as a preference by the menu's owner).
+    void taxRulesChosen(FederalTaxRules rules);
 
   private:
     QActionGroup* MakeGroup(std::initializer_list<std::pair<const char*, const char*>> items);
@@ -39,6 +44,7 @@ class CaseOptionActions : public QObject {
     QActionGroup* otherFamily_;
     QActionGroup* split_;
     QActionGroup* shared_;
+    QActionGroup* taxRules_;
 };
 
 }  // namespace tovaris::gui

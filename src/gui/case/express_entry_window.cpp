@@ -131,6 +131,10 @@ void ExpressEntryWindow::BuildDefaultsMenu() {
     options_.AddOtherFamilyItems(*defaults->addMenu("Other Family Calculation Default"));
     options_.AddSplitItems(*defaults->addMenu("Split Calculation Default"));
     options_.AddSharedItems(*defaults->addMenu("Shared Calculation Default"));
+    options_.AddTaxRulesItems(*defaults->addMenu("Federal Tax Rules"));
+    connect(&options_, &CaseOptionActions::taxRulesChosen, this, [this](FederalTaxRules rules) {
+        ChooseFederalTaxRules(context_.preferences, context_.record, rules);
+    });
 
     QMenu* order = defaults->addMenu("Maintenance And Child Support Calculation Order");
     auto* orderGroup = new QActionGroup(this);

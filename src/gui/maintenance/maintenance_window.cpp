@@ -234,7 +234,11 @@ void MaintenanceWindow::Redraw() {
     comment_->setText(Labels(display.comment));
     terms_->setText(Labels(display.terms));
     award_->setText(QString::fromStdString(display.awardSentence));
-    status_->setText(QString::fromStdString(display.status));
+    std::string status = display.status;
+    if (!display.taxRulesNotice.empty()) {
+        status += (status.empty() ? "" : "\n") + display.taxRulesNotice;
+    }
+    status_->setText(QString::fromStdString(status));
     caseData_->SetRows(display.caseData);
     heads_[0]->setText(QString::fromStdString(display.claimHeading));
     heads_[1]->setText(QString::fromStdString(display.payerHeading));

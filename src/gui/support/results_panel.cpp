@@ -66,6 +66,7 @@ void ResultsPanel::Show(const SupportDisplay& display) {
     limitReasons_->setVisible(!display.limitReasons.empty());
     std::vector<std::string> notes = display.method;
     notes.insert(notes.end(), display.tableNotes.begin(), display.tableNotes.end());
+    notes.insert(notes.end(), display.taxNotes.begin(), display.taxNotes.end());
     notes_->setText(JoinLines(notes));
 }
 

@@ -35,6 +35,16 @@ CreditsDialog::CreditsDialog(const tax::CreditLines& credits, QWidget* parent,
     for (const std::string& line : credits.lines) {
         layout->addWidget(new QLabel(QString::fromStdString(line), this));
     }
+    if (!credits.ruleNotes.empty()) {
+        layout->addSpacing(8);
+        QStringList notes;
+        for (const std::string& note : credits.ruleNotes) {
+            notes << QString::fromStdString(note);
+        }
+        auto* label = new QLabel(notes.join('\n'), this);
+        label->setObjectName("TaxRulesNotes");
+        layout->addWidget(label);
+    }
     auto* buttons = new QHBoxLayout;
     QPushButton* ok = AddButton(*buttons, "OK", "OK", this);
     ok->setDefault(true);

@@ -161,5 +161,18 @@ TEST(Preferences, CalculationOrderChoice) {
     EXPECT_TRUE(record.options.applyMaintToCS);
 }
 
+TEST(Preferences, FederalTaxRulesChoice) {
+    MemoryPreferenceStore store;
+    CaseRecord record;
+    EXPECT_EQ(StoredFederalTaxRules(store), FederalTaxRules::Schedule);
+    ChooseFederalTaxRules(store, record, FederalTaxRules::Law2023);
+    EXPECT_EQ(store.Read("Tovaris_Wa", "TaxRules"), "Law2023");
+    EXPECT_EQ(record.options.federalTaxRules, FederalTaxRules::Law2023);
+    EXPECT_EQ(StoredFederalTaxRules(store), FederalTaxRules::Law2023);
+    ChooseFederalTaxRules(store, record, FederalTaxRules::Schedule);
+    EXPECT_EQ(store.Read("Tovaris_Wa", "TaxRules"), "Schedule");
+    EXPECT_EQ(StoredFederalTaxRules(store), FederalTaxRules::Schedule);
+}
+
 }  // namespace
 }  // namespace tovaris

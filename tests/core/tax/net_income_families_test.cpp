@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "case/case_record.h"
-#include "case/income_business.h"
-#include "case/income_refresh.h"
-#include "tax/net_income_phase.h"
+#include "tax_family.h"
 
 // Whole cases through the net-income phase, one family per test. Every expected figure is
 // worked by hand from the 2023 federal rules in the comment beside it: payroll tax 7.65 % up
@@ -13,36 +10,6 @@
 
 namespace tovaris {
 namespace {
-
-struct Family {
-    CaseRecord record;
-
-    Family(const char* claimStatus, const char* payerStatus, const char* custody) {
-        record.globals.ClaimFilingStatus = claimStatus;
-        record.globals.PayerFilingStatus = payerStatus;
-        record.globals.CustodyType = custody;
-    }
-    Family& Enter(const char* field, const char* amount) {
-        record.fields.SetText(field, amount);
-        return *this;
-    }
-    Family& Tick(const char* box) {
-        record.fields.SetCheck(box, 1);
-        return *this;
-    }
-    Family& Gross(float claim, float payer) {
-        record.globals.ClaimGrossYearly = claim;
-        record.globals.PayerGrossYearly = payer;
-        return *this;
-    }
-    // As the child support command leaves the screens before its first phase.
-    TaxResults& Run() {
-        RefreshBusinessScreens(record);
-        BringIncomeScreensToYearly(record);
-        RunNetIncomePhase(record);
-        return record.results.tax;
-    }
-};
 
 // A custodial mother of two earning 32000 who asks for the earned income credit, and a
 // noncustodial father earning 78010.
