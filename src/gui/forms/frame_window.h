@@ -14,6 +14,7 @@ namespace tovaris::gui {
 class CaseOptionActions;
 class DeclarationPage;
 class ExtraPage;
+class FindBar;
 class WorksheetPage;
 
 // The window that carries the worksheet, its extra page and the financial declaration, each
@@ -57,6 +58,7 @@ class FrameWindow : public QMainWindow {
 
     AppContext& context_;
     QStackedWidget* pages_;
+    FindBar* find_;  // searches the page shown
     WorksheetPage* worksheet_;
     ExtraPage* extra_;
     DeclarationPage* declaration_;
