@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
+#include <QImage>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSplitter>
@@ -20,6 +21,7 @@ namespace {
 
 // Built in from docs/user-guide.md with its pictures.
 constexpr const char* kGuide = "qrc:/help/user-guide.md";
+constexpr int kPictureWidth = 640;
 
 // A heading's link name as Markdown writers spell it: "Child support results" ->
 // "child-support-results".
@@ -59,6 +61,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
     text_->setOpenLinks(false);
     text_->setSource(QUrl(kGuide), QTextDocument::MarkdownResource);
     connect(text_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+    FitPictures();
 
     auto* split = new QSplitter(this);
     split->addWidget(contents_);
@@ -82,6 +85,32 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
     connect(contents_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { ShowTopic(item->text(0)); });
     resize(1000, 720);
+}
+
+// Screen pictures wider than the text are shown smaller, keeping their proportions.
+void HelpWindow::FitPictures() {
+    QTextDocument& document = *text_->document();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto part = block.begin(); !part.atEnd(); ++part) {
+            QTextFragment fragment = part.fragment();
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!picture.isValid()) {
+                continue;
+            }
+            const QImage image =
+                document.resource(QTextDocument::ImageResource, QUrl(picture.name()))
+                    .value<QImage>();
+            if (image.width() <= kPictureWidth) {
+                continue;
+            }
+            picture.setWidth(kPictureWidth);
+            picture.setHeight(double(image.height()) * kPictureWidth / image.width());
+            QTextCursor cursor(&document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
 }
 
 // Headings nest by level: the guide's title at the root, its parts and their sections below.

@@ -31,6 +31,7 @@ class HelpWindow : public QMainWindow {
     QStringList topics() const;
 
   private:
+    void FitPictures();
     void FillContents();
     void FollowLink(const QUrl& link);
 
