@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/application.h"
 #include "app/button_colors_dialog.h"
@@ -135,6 +136,11 @@ TEST(Scaling, RangeMessagesAndTheFactorForTheNextStart) {
     dialog.findChild<QPushButton*>("ResetScaling")->click();
     EXPECT_EQ(s.preferences.Read("Tovaris_Wa", "MonAdj"), "1");
     EXPECT_EQ(factor->text(), "1");
+
+    dialog.show();
+    factor->setText(".9");
+    QTest::keyClick(factor, Qt::Key_Return);  // Enter applies
+    EXPECT_EQ(s.preferences.Read("Tovaris_Wa", "MonAdj"), "0.9");
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ ButtonColorsDialog::ButtonColorsDialog(PreferenceStore& preferences, QWidget* pa
     sample_ = new QPushButton("Sample Button", buttons);
     sample_->setObjectName("SampleButton");
     sample_->setAutoDefault(false);
+    sample_->setFocusPolicy(Qt::NoFocus);  // shows the choice, does nothing
     grid->addWidget(sample_, grid->rowCount(), 0, 1, 2);
     connect(visualStyle_, &QCheckBox::toggled, this, [this](bool on) {
         choice_.visualStyle = on;
@@ -74,8 +75,9 @@ ButtonColorsDialog::ButtonColorsDialog(PreferenceStore& preferences, QWidget* pa
 
     auto* commands = new QWidget(this);
     auto* flow = new FlowLayout(commands);
-    connect(AddCommand(*flow, commands, "ApplyColors", "Apply Button Colors"),
-            &QPushButton::clicked, this, &ButtonColorsDialog::Apply);
+    QPushButton* apply = AddCommand(*flow, commands, "ApplyColors", "Apply Button Colors");
+    apply->setDefault(true);  // Enter applies the choice
+    connect(apply, &QPushButton::clicked, this, &ButtonColorsDialog::Apply);
     connect(AddCommand(*flow, commands, "ProgramColors", "Use The Program's Screen Colors"),
             &QPushButton::clicked, this, [this] { UseScreenColors(ScreenColors::Program); });
     connect(AddCommand(*flow, commands, "SystemColors", "Use The System's Screen Colors"),

@@ -64,15 +64,15 @@ ScalingDialog::ScalingDialog(PreferenceStore& preferences, Interaction& interact
 
     auto* commands = new QWidget(this);
     auto* flow = new FlowLayout(commands);
-    connect(AddCommand(*flow, commands, "ApplyScaling",
-                       "Apply Scaling at Next Start-up of This Program"),
-            &QPushButton::clicked, this, &ScalingDialog::Apply);
+    QPushButton* apply = AddCommand(*flow, commands, "ApplyScaling",
+                                    "Apply Scaling at Next Start-up of This Program");
+    apply->setDefault(true);  // Enter in the factor applies it
+    connect(apply, &QPushButton::clicked, this, &ScalingDialog::Apply);
     connect(AddCommand(*flow, commands, "ResetScaling", " Reset Scaling to Default"),
             &QPushButton::clicked, this, &ScalingDialog::Reset);
     connect(AddCommand(*flow, commands, "CloseScaling", "Close"), &QPushButton::clicked, this,
             &QDialog::reject);
     connect(factor_, &QLineEdit::textChanged, this, &ScalingDialog::ShowPreview);
-    connect(factor_, &QLineEdit::returnPressed, this, &ScalingDialog::Apply);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
