@@ -14,24 +14,14 @@
 #include "case/appearance.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
+#include "entered_program.h"
 #include "forms/frame_window.h"
 #include "gui_test_support.h"
 
 namespace tovaris::gui {
 namespace {
 
-struct Entered {
-    MemoryPreferenceStore preferences;
-    ScriptedInteraction interaction;
-    Application app{preferences, interaction, "/opt/tovaris"};
-    Entered() {
-        app.Start({800, 600, 15, 15});
-        app.EnterCaseData();
-    }
-    QPushButton& ExpressButton(const char* name) {
-        return *app.express()->findChild<QPushButton*>(name);
-    }
-};
+using Entered = testing::EnteredProgram;
 
 QColor Face(const QPushButton& button) {
     return button.palette().color(QPalette::Active, QPalette::Button);

@@ -16,21 +16,14 @@
 #include "app/help_window.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
+#include "entered_program.h"
 #include "forms/frame_window.h"
 #include "gui_test_support.h"
 
 namespace tovaris::gui {
 namespace {
 
-struct Entered {
-    MemoryPreferenceStore preferences;
-    ScriptedInteraction interaction;
-    Application app{preferences, interaction, "/opt/tovaris"};
-    Entered() {
-        app.Start({800, 600, 15, 15});
-        app.EnterCaseData();
-    }
-};
+using Entered = testing::EnteredProgram;
 
 HelpWindow* TheHelpWindow() {
     for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/flow_layout.h"
+#include "app/named_button.h"
 #include "app/screen_setup.h"
 
 namespace tovaris::gui {
@@ -17,15 +18,6 @@ namespace {
 
 constexpr int kRaisedBorder = 5;
 constexpr int kFlatBorder = 0;
-
-QPushButton* AddCommand(QLayout& layout, QWidget* parent, const char* name,
-                        const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    layout.addWidget(button);
-    return button;
-}
 
 QColor AskWithColorDialog(const QColor& current, const QString& title) {
     return QColorDialog::getColor(current, nullptr, title);

@@ -9,20 +9,12 @@
 #include <QVBoxLayout>
 
 #include "app/flow_layout.h"
+#include "app/named_button.h"
 #include "case/appearance.h"
 
 namespace tovaris::gui {
 
 namespace {
-
-QPushButton* AddCommand(QLayout& layout, QWidget* parent, const char* name,
-                        const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    layout.addWidget(button);
-    return button;
-}
 
 // A few controls as the screens show them, for the preview.
 QGroupBox* SampleScreen(QWidget* parent) {
