@@ -13,7 +13,9 @@
 #include <QWheelEvent>
 
 #include "app/application.h"
+#include "app/button_colors_dialog.h"
 #include "app/help_window.h"
+#include "app/scaling_dialog.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
 #include "entered_program.h"
@@ -95,6 +97,20 @@ TEST(CheckForUpdate, OpensTheVersionCheckPageThenEnds) {
     EXPECT_EQ(opened[0].scheme(), "https");
     EXPECT_EQ(finished.count(), 1);
     EXPECT_TRUE(s.app.quitting());
+}
+
+// The colour, scaling and help windows fit a 1024 x 768 desktop less its frame and task bar.
+TEST(ScreenRules, PreferenceAndHelpWindowsFitTheSmallDesktop) {
+    Entered s;
+    const QSize room(1024 - 20, 768 - 40);
+    ButtonColorsDialog colors(s.preferences);
+    ScalingDialog scaling(s.preferences, s.interaction, 1);
+    HelpWindow help;
+    for (QWidget* window : std::initializer_list<QWidget*>{&colors, &scaling, &help}) {
+        QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        EXPECT_LE(least.width(), room.width()) << window->objectName().toStdString();
+        EXPECT_LE(least.height(), room.height()) << window->objectName().toStdString();
+    }
 }
 
 // Double-clicked files: a case file opens as a case, a financial declaration on its page.

@@ -26,6 +26,8 @@
 #include "calculators/bonus_window.h"
 #include "calculators/business_valuation_window.h"
 #include "calculators/financial_window.h"
+#include "calculators/flip_window.h"
+#include "calculators/impute_window.h"
 #include "calculators/ira_window.h"
 #include "calculators/pension_window.h"
 #include "case/express_entry_window.h"
@@ -96,6 +98,8 @@ TEST(UserGuide, IncomeScreens) {
     testing::SaveScreenshot(*income, "income_screen");
     income->ShowBusiness();
     testing::SaveScreenshot(*income->business(), "business_income");
+    income->ShowImpute();
+    testing::SaveScreenshot(*income->findChild<ImputeWindow*>(), "income_imputation");
 }
 
 TEST(UserGuide, ParentingTime) {
@@ -120,6 +124,11 @@ TEST(UserGuide, ChildSupportResults) {
     testing::SaveScreenshot(results, "child_support_results");
     results.menuItem("RunCSBonus")->trigger();
     testing::SaveScreenshot(*results.findChild<BonusWindow*>(), "child_support_bonus");
+    results.menuItem("RunFlip")->trigger();
+    auto& flip = *results.findChild<FlipWindow*>();
+    Type(flip, {{"RevisedClaimDepend17", "1"}, {"RevisedPayerDepend17", "1"}});
+    Press(flip, "Calculate");
+    testing::SaveScreenshot(flip, "flip_calculator");
 }
 
 TEST(UserGuide, Maintenance) {
