@@ -176,6 +176,7 @@ void Application::EnterCaseData() {
     }
     if (!declarationToOpen_.isEmpty()) {
         emit express_->openFinancialDeclaration();
+        frame_->OpenDeclarationFile(declarationToOpen_);
     }
 }
 

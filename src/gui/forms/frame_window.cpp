@@ -186,9 +186,12 @@ void FrameWindow::OpenDeclaration() {
     QString chosen =
         QFileDialog::getOpenFileName(this, "Open Financial Declaration",
                                      DataFileDialogFolder(context_), forms::kDeclarationFilter);
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty()) {
+        OpenDeclarationFile(chosen);
     }
+}
+
+void FrameWindow::OpenDeclarationFile(const QString& chosen) {
     forms::DeclarationFileResult result =
         forms::OpenDeclarationFile(context_.record.fields, chosen.toStdString());
     declaration_->Refresh();

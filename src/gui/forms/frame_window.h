@@ -34,6 +34,9 @@ class FrameWindow : public QMainWindow {
     Zoom zoom(Page page) const { return zoom_[static_cast<int>(page)]; }
     void SetZoom(Zoom zoom);
 
+    // A financial declaration file (one double-clicked on the desktop) into the declaration page.
+    void OpenDeclarationFile(const QString& path);
+
     // A case was opened: the worksheet back to "Large" and in the case's font.
     void CaseOpened();
     // The case record changed outside the frame: the pages show it again.
