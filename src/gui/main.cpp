@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&program, &tovaris::gui::Application::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     if (argc > 1) {
-        program.SetCaseToOpen(QString::fromLocal8Bit(argv[1]));
+        program.SetFileToOpen(QString::fromLocal8Bit(argv[1]));
     }
     if (!program.Start(MetricsOf(*QApplication::primaryScreen()))) {
         return 0;

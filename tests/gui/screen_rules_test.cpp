@@ -79,7 +79,7 @@ TEST(ScreenRules, DisabledButtonsLookDisabled) {
     EXPECT_NE(dead->palette().color(QPalette::Disabled, QPalette::ButtonText),
               live->palette().color(QPalette::Active, QPalette::ButtonText));
     EXPECT_EQ(live->palette().color(QPalette::Active, QPalette::Button),
-              ColorFromStored("12632319", {}));  // the stored face colour still applies
+              FromStoredColor(12632319));  // the stored face colour still applies
 }
 
 TEST(ScreenRules, ReadOnlyFieldsLookReadOnlyAndTabPassesThem) {

@@ -67,15 +67,23 @@ void WriteIfEmpty(PreferenceStore& store, const char* application, const char* k
     }
 }
 
+}  // namespace
+
 std::string WholeNumberText(double value) {
     return value == std::floor(value) ? Format(value, "0") : Format(value, "0.##############");
 }
 
-}  // namespace
-
 void WriteStartupDefaults(PreferenceStore& store) {
     for (const Default& d : kStartupDefaults) {
         WriteIfEmpty(store, d.application, d.key, d.value);
+    }
+}
+
+void WriteAppearanceDefaults(PreferenceStore& store) {
+    for (const Default& d : kStartupDefaults) {
+        if (std::string_view(d.application) == kAppearanceApp) {
+            store.Write(d.application, d.key, d.value);
+        }
     }
 }
 

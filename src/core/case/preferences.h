@@ -13,6 +13,12 @@ namespace tovaris {
 // written only where the stored text is empty.
 void WriteStartupDefaults(PreferenceStore& store);
 
+// A number as a preference keeps it: no decimal point for a whole number ("1519", "0.8").
+std::string WholeNumberText(double value);
+
+// The six appearance keys back to their start-up defaults, whatever is stored.
+void WriteAppearanceDefaults(PreferenceStore& store);
+
 // Start-up, later step: "DataLoc" (the "Qcf Data" folder beside the program) and "MaintMode".
 void WriteDataDefaults(PreferenceStore& store, const std::string& programFolder);
 

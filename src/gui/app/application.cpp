@@ -10,10 +10,11 @@
 #include <QUrl>
 
 #include "app/case_option_actions.h"
-#include "app/help_file.h"
+#include "app/help_window.h"
 #include "app/screen_setup.h"
 #include "app/splash_screen.h"
 #include "app/version.h"
+#include "app/wheel_scrolling.h"
 #include "case/express_entry_window.h"
 #include "case/preferences.h"
 #include "forms/frame_window.h"
@@ -49,7 +50,10 @@ Application::Application(PreferenceStore& preferences, Interaction& interaction,
                interaction,
                {},
                std::move(programFolder),
-               [this] { RequestQuit(); }} {}
+               [this] { RequestQuit(); }} {
+    openWebPage = [](const QUrl& page) { QDesktopServices::openUrl(page); };
+    new WheelScrolling(this);
+}
 
 Application::~Application() = default;
 
@@ -144,8 +148,15 @@ void Application::CheckFont() {
     QMessageBox notice(QMessageBox::Information, kMissingFontTitle, kMissingFontMessage,
                        QMessageBox::Ok | QMessageBox::Help, splash_.get());
     if (notice.exec() == QMessageBox::Help) {
-        // The font topic is in the old help file; the compiled help holds the same topics.
-        OpenHelpFile(context_, {"TOVARISWAHELP.HLP", "TOVARISWAHELP.chm"});
+        ShowHelp(context_, kFontHelpTopic);
+    }
+}
+
+void Application::SetFileToOpen(const QString& path) {
+    if (path.endsWith(".FIN", Qt::CaseInsensitive)) {
+        declarationToOpen_ = path;
+    } else {
+        caseToOpen_ = path;
     }
 }
 
@@ -164,10 +175,14 @@ void Application::EnterCaseData() {
     if (!caseToOpen_.isEmpty()) {
         express_->OpenCase(caseToOpen_);
     }
+    if (!declarationToOpen_.isEmpty()) {
+        emit express_->openFinancialDeclaration();
+        frame_->OpenDeclarationFile(declarationToOpen_);
+    }
 }
 
 void Application::CheckForUpdate() {
-    QDesktopServices::openUrl(QUrl(kVersionCheckUrl));
+    openWebPage(QUrl(kVersionCheckUrl));
     End();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "app/app_context.h"
+
+class QUrl;
 
 namespace tovaris::gui {
 
@@ -23,8 +26,13 @@ class Application : public QObject {
     // Start-up up to the splash screen's choices. False when the display cannot run the program.
     bool Start(const DisplayMetrics& metrics);
 
-    // A case file given on the command line opens when the user enters the program.
-    void SetCaseToOpen(const QString& path) { caseToOpen_ = path; }
+    // A file given on the command line opens when the user enters the program: a financial
+    // declaration (".FIN") on its page, anything else as a case file.
+    void SetFileToOpen(const QString& path);
+    const QString& declarationToOpen() const { return declarationToOpen_; }
+
+    // Opens a web page in the system's browser (the tests look instead).
+    std::function<void(const QUrl&)> openWebPage;
 
     void EnterCaseData();
     void CheckForUpdate();
@@ -57,6 +65,7 @@ class Application : public QObject {
     std::unique_ptr<FrameWindow> frame_;
     bool quitting_ = false;
     QString caseToOpen_;
+    QString declarationToOpen_;
 };
 
 }  // namespace tovaris::gui

@@ -7,58 +7,83 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "common/entry_text.h"
+#include "case/appearance.h"
 
 namespace tovaris::gui {
 
 namespace {
+
 constexpr unsigned kProgramBackColor = 14215661;  // hex D8E9ED as stored
-constexpr unsigned kDefaultButtonBack = 12632319;
+// Marks the screens the display set-up ran on, so that a new colour choice reaches them all.
+constexpr const char* kSetUpScreen = "tovarisSetUpScreen";
+
+void ColorButton(QPushButton& button, const ButtonAppearance& look) {
+    button.setFlat(look.borderStyle == 0);
+    if (look.visualStyle) {
+        button.setPalette(QPalette());  // the style's own colours, inherited
+        return;
+    }
+    QPalette p = button.palette();
+    // The disabled group stays the style's, so a button that does nothing looks greyed.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Button, FromStoredColor(look.backColor));
+        p.setColor(group, QPalette::ButtonText, FromStoredColor(look.foreColor));
+    }
+    button.setPalette(p);
+}
+
 }  // namespace
 
-QColor ColorFromStored(const std::string& stored, QColor fallback) {
-    std::optional<double> value = ToNumber(stored);
-    if (!value || *value < 0 || *value > 0xFFFFFF) {
-        return fallback;
-    }
-    auto rgb = static_cast<unsigned>(*value);
+QColor FromStoredColor(unsigned rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+unsigned ToStoredColor(const QColor& color) {
+    return unsigned(color.red()) | unsigned(color.green()) << 8 | unsigned(color.blue()) << 16;
 }
 
 QColor ScreenBackColor(const PreferenceStore& preferences) {
     if (preferences.Read(kAppearanceApp, "ScreenDefault") == "MS") {
-        return ColorFromStored(std::to_string(kProgramBackColor), Qt::lightGray);
+        return FromStoredColor(kProgramBackColor);
     }
     return QApplication::palette().color(QPalette::Button);
 }
 
 void SetUpScreen(QWidget& screen, const PreferenceStore& preferences, double monAdj) {
+    screen.setProperty(kSetUpScreen, true);
+    ApplyScreenColors(screen, preferences);
+    if (monAdj != 1) {
+        screen.resize(screen.size() * monAdj);
+    }
+    FitToScreen(screen);
+}
+
+void ApplyScreenColors(QWidget& screen, const PreferenceStore& preferences) {
+    const ButtonAppearance look = ReadButtonAppearance(preferences);
     QPalette palette = screen.palette();
     palette.setColor(QPalette::Window, ScreenBackColor(preferences));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, FromStoredColor(look.themeColor));
+    }
     screen.setPalette(palette);
     screen.setAutoFillBackground(true);
 
-    QColor buttonBack = ColorFromStored(preferences.Read(kAppearanceApp, "BackColor"),
-                                        ColorFromStored(std::to_string(kDefaultButtonBack), {}));
-    QColor buttonText = ColorFromStored(preferences.Read(kAppearanceApp, "ForeColor"), Qt::black);
     for (QPushButton* button : screen.findChildren<QPushButton*>()) {
-        QPalette p = button->palette();
-        // The disabled group stays the style's, so a button that does nothing looks greyed.
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-            p.setColor(group, QPalette::Button, buttonBack);
-            p.setColor(group, QPalette::ButtonText, buttonText);
-        }
-        button->setPalette(p);
+        ColorButton(*button, look);
     }
     for (QLineEdit* edit : screen.findChildren<QLineEdit*>()) {
         if (edit->isReadOnly()) {
             ShowAsReadOnly(*edit);
         }
     }
-    if (monAdj != 1) {
-        screen.resize(screen.size() * monAdj);
+}
+
+void RecolorScreens(const PreferenceStore& preferences) {
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (widget->property(kSetUpScreen).toBool()) {
+            ApplyScreenColors(*widget, preferences);
+        }
     }
-    FitToScreen(screen);
 }
 
 void ShowAsReadOnly(QLineEdit& edit) {

@@ -11,8 +11,9 @@ class QWidget;
 
 namespace tovaris::gui {
 
-// A colour stored the Windows way: a decimal number with red in the low byte.
-QColor ColorFromStored(const std::string& stored, QColor fallback);
+// Colours as the preferences store them: red in the low byte.
+QColor FromStoredColor(unsigned rgb);
+unsigned ToStoredColor(const QColor& color);
 
 // The screen background: the program's own colour unless "ScreenDefault" asks for the system's.
 QColor ScreenBackColor(const PreferenceStore& preferences);
@@ -21,6 +22,13 @@ QColor ScreenBackColor(const PreferenceStore& preferences);
 // the window's designed size times the user's scale factor (fonts are scaled application-wide),
 // no larger than the desktop. Read-only fields are shown as such.
 void SetUpScreen(QWidget& screen, const PreferenceStore& preferences, double monAdj);
+
+// The colours alone: the screen colour, the theme colour for selections and the command
+// buttons' face, text and border from the appearance preferences.
+void ApplyScreenColors(QWidget& screen, const PreferenceStore& preferences);
+
+// A new colour choice: every screen set up so far is coloured again at once, shown or hidden.
+void RecolorScreens(const PreferenceStore& preferences);
 
 // A field the user reads but cannot change: read-only, on the screen's colour, out of the Tab
 // chain.

@@ -10,11 +10,13 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "app/button_colors_dialog.h"
 #include "app/case_option_actions.h"
 #include "app/data_folder_choice.h"
-#include "app/help_file.h"
+#include "app/help_window.h"
 #include "app/menu_items.h"
 #include "app/preparer_dialog.h"
+#include "app/scaling_dialog.h"
 #include "app/screen_setup.h"
 #include "calculators/calculator_windows.h"
 #include "case/case_file.h"
@@ -179,8 +181,19 @@ void ExpressEntryWindow::BuildDefaultsMenu() {
                                          context_.interaction);
             });
     defaults->addSeparator();
-    AddMenuItem(*defaults, "Color", "Change Button Colors", false);
-    AddMenuItem(*defaults, "Scaling", "Display Scaling", false);
+    connect(AddMenuItem(*defaults, "Color", "Change Button Colors"), &QAction::triggered, this,
+            [this] {
+                ButtonColorsDialog dialog(context_.preferences, this);
+                SetUpScreen(dialog, context_.preferences, 1);
+                dialog.exec();
+            });
+    connect(AddMenuItem(*defaults, "Scaling", "Display Scaling"), &QAction::triggered, this,
+            [this] {
+                ScalingDialog dialog(context_.preferences, context_.interaction,
+                                     context_.scale.monAdj, this);
+                SetUpScreen(dialog, context_.preferences, 1);
+                dialog.exec();
+            });
 }
 
 void ExpressEntryWindow::BuildToolsMenu() {
@@ -198,9 +211,9 @@ void ExpressEntryWindow::BuildHelpMenu() {
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help");
     connect(AddMenuItem(*help, "InteractiveHelp", "Interactive Help"), &QAction::triggered, this,
-            [this] { OpenHelpFile(context_, {"TOVARISWAHELP.chm"}); });
+            [this] { ShowHelp(context_).ShowContents(); });
     connect(AddMenuItem(*help, "UserManual", "User Manual"), &QAction::triggered, this,
-            [this] { OpenHelpFile(context_, {"Washington_User_Manual.rtf"}); });
+            [this] { ShowHelp(context_); });
 }
 
 QAction* ExpressEntryWindow::menuItem(const QString& name) const {

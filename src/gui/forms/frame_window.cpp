@@ -14,6 +14,7 @@
 
 #include "app/case_option_actions.h"
 #include "app/data_folder_choice.h"
+#include "app/find_bar.h"
 #include "app/flow_layout.h"
 #include "case/preferences.h"
 #include "forms/declaration_commands.h"
@@ -84,6 +85,8 @@ FrameWindow::FrameWindow(AppContext& context, CaseOptionActions& options, QWidge
         bar->setParent(central);
         layout->addWidget(bar);
     }
+    find_ = new FindBar(central);
+    layout->addWidget(find_);
     pages_ = new QStackedWidget(central);
     worksheet_ = new WorksheetPage(context_, this);
     extra_ = new ExtraPage(context_, this);
@@ -183,9 +186,12 @@ void FrameWindow::OpenDeclaration() {
     QString chosen =
         QFileDialog::getOpenFileName(this, "Open Financial Declaration",
                                      DataFileDialogFolder(context_), forms::kDeclarationFilter);
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty()) {
+        OpenDeclarationFile(chosen);
     }
+}
+
+void FrameWindow::OpenDeclarationFile(const QString& chosen) {
     forms::DeclarationFileResult result =
         forms::OpenDeclarationFile(context_.record.fields, chosen.toStdString());
     declaration_->Refresh();
@@ -258,6 +264,10 @@ void FrameWindow::BuildMenus(CaseOptionActions& options) {
         connect(item, &QAction::triggered, this, [this, size] { SetFontSize(size); });
     }
     view->addSeparator();
+    QAction* find = view->addAction("&Find Text");
+    find->setObjectName("FindText");
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, find_, &FindBar::Open);
     QAction* summary = view->addAction("Order Summary Entry Page");
     summary->setObjectName("ExtraPage");
     connect(summary, &QAction::triggered, this, [this] { ShowPage(Page::WorksheetExtra); });
@@ -345,6 +355,7 @@ void FrameWindow::ShowPage(Page page) {
     page_ = page;
     int index = static_cast<int>(page);
     pages_->setCurrentIndex(index);
+    find_->SetScreen(pages_->currentWidget());
     for (int i = 0; i < 3; ++i) {
         bars_[i]->setVisible(i == index);
     }

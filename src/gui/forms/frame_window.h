@@ -14,6 +14,7 @@ namespace tovaris::gui {
 class CaseOptionActions;
 class DeclarationPage;
 class ExtraPage;
+class FindBar;
 class WorksheetPage;
 
 // The window that carries the worksheet, its extra page and the financial declaration, each
@@ -32,6 +33,9 @@ class FrameWindow : public QMainWindow {
     Page page() const { return page_; }
     Zoom zoom(Page page) const { return zoom_[static_cast<int>(page)]; }
     void SetZoom(Zoom zoom);
+
+    // A financial declaration file (one double-clicked on the desktop) into the declaration page.
+    void OpenDeclarationFile(const QString& path);
 
     // A case was opened: the worksheet back to "Large" and in the case's font.
     void CaseOpened();
@@ -57,6 +61,7 @@ class FrameWindow : public QMainWindow {
 
     AppContext& context_;
     QStackedWidget* pages_;
+    FindBar* find_;  // searches the page shown
     WorksheetPage* worksheet_;
     ExtraPage* extra_;
     DeclarationPage* declaration_;
