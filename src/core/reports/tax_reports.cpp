@@ -9,7 +9,9 @@
 #include "common/format.h"
 #include "forms/form_layout.h"
 #include "reports/form_renderer.h"
+#include "reports/report_layout.h"
 #include "tax/credit_lines.h"
+#include "tax/tax_rule_notes.h"
 
 namespace tovaris::reports {
 
@@ -226,13 +228,19 @@ using Parties = std::array<std::pair<IncomeParty, int>, 2>;
 constexpr Parties kBothParties = {
     {{IncomeParty::Claimant, kPartyColumn}, {IncomeParty::Other, kPartyColumn}}};
 
-// The header of the tax reports, written at the top of the current page; gives where it ends.
+// The header of the tax reports, written at the top of the current page, with the tax rules'
+// notice and the figures the 2023 law changed when the case uses the law's rules; gives where it
+// ends.
 double WriteHeader(Document& document, const CaseRecord& record, const ReportContext& context) {
     document.SetAlignment(kAlignLeftTop);
     document.SetFont(kReportFontName, kHeaderSize);
     document.SetX(0);
     document.SetY(0);
     WriteReportHeader(document, kCaseNameTitle, record.fields.Text("ClaimantName"), context);
+    if (const std::vector<std::string> notes = tax::TaxRulesNotes(record); !notes.empty()) {
+        WriteLines(document, notes);
+        document.WriteLine("");
+    }
     return document.GetY();
 }
 

@@ -23,11 +23,13 @@ inline const char* const kExampleNames[] = {"Custodial",           "NonCustodial
                                             "JointFilerNewSpouse", "NoMinorsMaintenance"};
 
 // An example case after one of the Express Entry buttons, every question answered "No".
-inline CaseRecord CalculatedExample(const std::string& name, bool maintenance) {
+inline CaseRecord CalculatedExample(const std::string& name, bool maintenance,
+                                    FederalTaxRules rules = FederalTaxRules::Schedule) {
     CaseRecord record;
     const CaseFileResult opened =
         OpenCaseFile(record, std::string(TOVARIS_SOURCE_DIR) + "/examples/" + name + ".QCF");
     EXPECT_TRUE(opened.ok) << opened.message;
+    record.options.federalTaxRules = rules;
     ScriptedInteraction interaction;
     const ReadInResult result = maintenance ? RunMaintenanceCommand(record, interaction)
                                             : RunChildSupportCommand(record, interaction);

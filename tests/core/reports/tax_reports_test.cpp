@@ -78,5 +78,22 @@ TEST(TaxReports, CreditsPageHasBothPartiesAndTheJointProration) {
     EXPECT_EQ(page.find("Business Deduction"), std::string::npos) << page;
 }
 
+// Under the 2023 law both tax reports say so under their header and name each changed figure;
+// under the schedule's rules they carry neither line.
+TEST(TaxReports, TaxReportsNameTheLawsChangesUnderTheLawOption) {
+    const char* notice = "Federal taxes computed under 2023 federal tax law.";
+    for (Composer compose : {Composer(&ComposeIncomeReport), Composer(&ComposeCreditsPage)}) {
+        const std::string law =
+            PageText(Composed(compose, testing::CalculatedExample("Custodial", false,
+                                                                  FederalTaxRules::Law2023))
+                         .pages()[0]);
+        EXPECT_NE(law.find(notice), std::string::npos) << law;
+        EXPECT_NE(law.find("under 2023 law;"), std::string::npos) << law;
+        const std::string schedule =
+            PageText(Composed(compose, testing::CalculatedExample("Custodial", false)).pages()[0]);
+        EXPECT_EQ(schedule.find(notice), std::string::npos) << schedule;
+    }
+}
+
 }  // namespace
 }  // namespace tovaris::reports
