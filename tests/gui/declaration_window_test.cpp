@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
+#include "entered_program.h"
 #include "forms/declaration_fields.h"
 #include "forms/declaration_page.h"
 #include "forms/frame_window.h"
@@ -23,16 +24,11 @@ namespace tovaris::gui {
 namespace {
 
 // The Custodial example opened and the FinDec button pressed.
-struct DeclarationScreen {
-    MemoryPreferenceStore preferences;
-    ScriptedInteraction interaction;
-    Application app{preferences, interaction, "/opt/tovaris"};
+struct DeclarationScreen : testing::EnteredProgram {
     FrameWindow* frame = nullptr;
     DeclarationPage* page = nullptr;
 
     DeclarationScreen() {
-        app.Start({800, 600, 15, 15});
-        app.EnterCaseData();
         app.express()->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/Custodial.QCF");
         app.express()->findChild<QPushButton*>("FinDec")->click();
         frame = app.frame();

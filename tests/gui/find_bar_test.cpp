@@ -13,6 +13,7 @@
 #include "app/find_bar.h"
 #include "case/express_entry_window.h"
 #include "common/scripted_interaction.h"
+#include "entered_program.h"
 #include "forms/frame_window.h"
 #include "gui_test_support.h"
 #include "income_screen_fixture.h"
@@ -21,16 +22,11 @@ namespace tovaris::gui {
 namespace {
 
 // The Custodial example's worksheet, calculated.
-struct FilledWorksheet {
-    MemoryPreferenceStore preferences;
-    ScriptedInteraction interaction;
-    Application app{preferences, interaction, "/opt/tovaris"};
+struct FilledWorksheet : testing::EnteredProgram {
     FrameWindow* frame = nullptr;
     FindBar* find = nullptr;
 
     FilledWorksheet() {
-        app.Start({800, 600, 15, 15});
-        app.EnterCaseData();
         app.express()->OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/Custodial.QCF");
         app.express()->findChild<QPushButton*>("RunWaWs")->click();
         frame = app.frame();

@@ -28,6 +28,7 @@
 #include "case/express_entry_window.h"
 #include "case/income_window.h"
 #include "common/scripted_interaction.h"
+#include "entered_program.h"
 #include "gui_test_support.h"
 #include "income_screen_fixture.h"
 #include "maintenance/maintenance_window.h"
@@ -39,14 +40,7 @@ namespace tovaris::gui {
 namespace {
 
 // The program started and entered, as a new user meets it.
-struct Entered {
-    MemoryPreferenceStore preferences;
-    ScriptedInteraction interaction;
-    Application app{preferences, interaction, "/opt/tovaris"};
-    Entered() {
-        app.Start({800, 600, 15, 15});
-        app.EnterCaseData();
-    }
+struct Entered : testing::EnteredProgram {
     ExpressEntryWindow& express() { return *app.express(); }
     void OpenExample(const char* name) {
         express().OpenCase(QString(TOVARIS_SOURCE_DIR) + "/examples/" + name);
