@@ -45,6 +45,7 @@ void ConnectPrintMenu(QMenuBar& bar, AppContext& context, QWidget& screen) {
     }
     PrintService& printing = *context.printing;
     Connect(bar, "PrintScreenImage", screen, [&] { printing.PrintScreenImage(screen); });
+    Connect(bar, "Print", screen, [&] { printing.PrintScreen(screen); });
     Connect(bar, "PrinterSetup", screen, [&] { printing.PrinterSetup(screen); });
     for (const ReportItem& report : kReportItems) {
         Connect(bar, report.item, screen, [&printing, &screen, report] {

@@ -103,6 +103,14 @@ void PrintService::PrintScreenImage(QWidget& screen) {
                        const reports::ReportContext&) { ComposeScreenImage(document, picture); });
 }
 
+void PrintService::PrintScreen(QWidget& screen) {
+    const QPixmap picture = screen.window()->grab();
+    PrintWithDialog(screen, [&picture](reports::Document& document, const CaseRecord&,
+                                       const reports::ReportContext&) {
+        ComposeScreenImage(document, picture);
+    });
+}
+
 void PrintService::PrinterSetup(QWidget& parent) {
     QPageSetupDialog dialog(printer_.get(), &parent);
     dialog.exec();

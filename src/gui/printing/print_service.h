@@ -40,6 +40,9 @@ class PrintService : public QObject {
     void PrintWithDialog(QWidget& parent, const Composer& compose);
     // "Print Screen Image": the active window as a picture on a page of its own.
     void PrintScreenImage(QWidget& screen);
+    // "Print": the screen as a picture straight to the printer, after the print dialog, as a
+    // form's own print command does.
+    void PrintScreen(QWidget& screen);
     // "Printer Setup": the system's page and printer set-up dialog.
     void PrinterSetup(QWidget& parent);
 
