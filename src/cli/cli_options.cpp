@@ -187,9 +187,9 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, Request& reque
 }  // namespace
 
 std::optional<Request> ParseRequest(const std::vector<std::string>& args, std::string& error) {
-    static const char* kCommands[] = {"childsupport", "maintenance", "validate", "tax",
-                                      "worksheet",    "flip",        "impute",
-                                      "sweep",        "compare"};
+    static const char* kCommands[] = {"childsupport", "maintenance", "validate",
+                                      "tax",          "worksheet",   "flip",
+                                      "impute",       "sweep",       "compare"};
     Request request;
     if (args.empty() ||
         std::find(std::begin(kCommands), std::end(kCommands), args[0]) == std::end(kCommands)) {
